@@ -1,0 +1,62 @@
+#pragma once
+// A modal form described as data: its fields, buttons and notes. The form
+// session (form_session.hpp) gives it life; both backends only show it.
+
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/runtime/date.hpp"
+#include "platform/runtime/decimal.hpp"
+#include "platform/screen/types.hpp"
+
+namespace zelto::screen {
+
+class FormSession;
+
+// Text of a fixed width in bytes, an exact number, or a date. Amounts are
+// never floating point.
+using FieldValue = std::variant<Text, runtime::Decimal, runtime::Date>;
+
+struct Field {
+  std::string id{};  // how scripts and checks name the field
+  Text label{};
+  FieldValue value{};
+  std::string picture{};  // "@!", "999999", "99.99", "99/99/9999" ...
+  int width = 0;        // text: bytes stored; number: the STR width
+  int decimals = 0;     // number: places
+  bool enabled = true;
+  bool visible = true;
+  bool secret = false;  // passwords: shown as asterisks
+  Text description{};     // shown beside the input (a code's name)
+  // Run when the field is left forward or back; the key that left it is the
+  // session's last_key(). False keeps the focus in the field.
+  std::function<bool(FormSession&)> check{};
+  std::function<void(FormSession&)> on_f2{};     // F2 lookup of this field
+  std::function<void(FormSession&)> on_focus{};  // run when the field gets the focus
+
+  static Field text(std::string id, Text label, Text value, int width, std::string picture = "");
+  static Field number(std::string id, Text label, runtime::Decimal value, int width, int decimals,
+                      std::string picture = "");
+  static Field date(std::string id, Text label, runtime::Date value);
+
+  bool focusable() const { return enabled && visible; }
+};
+
+struct FormButton {
+  Text caption{};  // "&Gravar": Alt+G or the letter's hot key presses it
+  std::function<void(FormSession&)> action{};
+  bool enabled = true;
+};
+
+struct FormSpec {
+  Text title{};
+  std::vector<Field> fields{};
+  std::vector<FormButton> buttons{};
+  std::vector<Text> notes{};  // plain texts shown below the fields
+  // Asked before the form closes by any means; false keeps it open.
+  std::function<bool(FormSession&)> can_close{};
+};
+
+}  // namespace zelto::screen
