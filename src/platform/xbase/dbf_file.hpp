@@ -132,11 +132,11 @@ class DbfFile {
   bool append_locked_ = false;
 };
 
-// Lays out a field list for a new table: offsets filled in, and the header
-// length (32 + 32 per field + the 0x0D) and record length; throws Error(BadField) for an
-// invalid or duplicate field (names compared without case), a name that is
-// not a letter followed by letters, digits or '_', or a record longer than
-// 65535 bytes. Names come back upper case.
+// Lays out a field list for a new table: offsets filled in, the header
+// length (32 + 32 per field + the 0x0D) and the record length. Throws
+// Error(BadField) for an invalid or duplicate field (names compared without
+// case), a name that is not a letter followed by letters, digits or '_', or
+// a record longer than 65535 bytes. Names come back upper case.
 struct Layout {
   std::vector<FieldDef> fields;
   uint16_t header_length = 0;

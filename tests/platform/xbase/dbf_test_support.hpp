@@ -63,7 +63,7 @@ inline std::string file_bytes(const std::filesystem::path& p) {
 
 inline std::unique_ptr<Storage> memory_with(const std::string& bytes, const std::string& name = "mem.dbf") {
   auto s = make_memory_storage(name);
-  s->write_at(0, bytes.data(), bytes.size());
+  if (!bytes.empty()) s->write_at(0, bytes.data(), bytes.size());
   return s;
 }
 
@@ -108,6 +108,36 @@ inline int wait_child(pid_t pid) {
 }
 
 inline int run_in_child(const std::function<int()>& body) { return wait_child(start_child(body)); }
+
+// Holds children at a starting line until the parent lets them all go, so
+// that they really run at the same time: each child calls wait() (after
+// its setup), the parent calls release() once all are started.
+class StartingLine {
+ public:
+  StartingLine() {
+    if (::pipe(fds_) != 0) throw std::runtime_error("pipe failed");
+  }
+  ~StartingLine() {
+    for (int fd : fds_)
+      if (fd >= 0) ::close(fd);
+  }
+  StartingLine(const StartingLine&) = delete;
+  StartingLine& operator=(const StartingLine&) = delete;
+  void wait() {
+    close_end(1);
+    char c;
+    while (::read(fds_[0], &c, 1) < 0 && errno == EINTR) {
+    }
+  }
+  void release() { close_end(1); }
+
+ private:
+  void close_end(int i) {
+    if (fds_[i] >= 0) ::close(fds_[i]);
+    fds_[i] = -1;
+  }
+  int fds_[2] = {-1, -1};
+};
 
 // The Debian python3 with python3-dbfread and python3-dbf (the pyenv one
 // on PATH has neither). Returns the script's standard output and error.

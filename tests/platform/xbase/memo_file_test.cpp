@@ -181,10 +181,12 @@ TEST(MemoFile, TwoProcessesNeverShareBlocks) {
   test::TempDir dir;
   const auto path = dir / "shared.dbt";
   MemoFile::create(open_file_storage(path, FileOpen{true, true}));
-  constexpr int kEach = 60;
+  constexpr int kEach = 120;
+  test::StartingLine start;
   auto writer = [&](char tag) {
     return [&, tag] {
       auto m = MemoFile::open(open_file_storage(path), {});
+      start.wait();
       std::string log;
       for (int i = 0; i < kEach; ++i) {
         const std::string t = std::string(1, tag) + text_of(100 + 37 * size_t(i), static_cast<char>(i));
@@ -196,6 +198,7 @@ TEST(MemoFile, TwoProcessesNeverShareBlocks) {
   };
   const pid_t a = test::start_child(writer('a'));
   const pid_t b = test::start_child(writer('b'));
+  start.release();
   ASSERT_EQ(test::wait_child(a), 0);
   ASSERT_EQ(test::wait_child(b), 0);
 
