@@ -10,7 +10,12 @@
 // Shared indexes take the lock byte at 1,000,000,000 of the .ntx: shared to
 // read, exclusive to write; after taking it the header is read again and
 // cached pages are dropped when its version or root changed. Every write
-// raises the version counter.
+// raises the version counter. A lock held elsewhere is waited for a little
+// (set_lock_wait), then Error(Locked). Exclusive indexes take no locks.
+//
+// Pages taken out of the tree are not put on the file's free list (other
+// programs' free-list layout is not known well enough to write); they are
+// reused only while the index is open exclusive, and reindexing compacts.
 
 #include <cstdint>
 #include <memory>
@@ -61,8 +66,10 @@ class NtxIndex {
   // written bottom-up page by page: the reindex path.
   void build(std::vector<IndexEntry> entries);
 
-  // Keys are exactly key_size bytes. Error(Damaged) when a page read on
-  // the way makes no sense.
+  // Keys are exactly key_size bytes (else Error(Usage)). Error(Damaged)
+  // when a page read on the way makes no sense. Inserting an entry already
+  // present does nothing; a unique index keeps only the first record of
+  // each key, so inserting a key it already holds does nothing either.
   void insert(std::string_view key, uint32_t recno);
   bool remove(std::string_view key, uint32_t recno);  // false when the entry is absent
 
@@ -78,6 +85,9 @@ class NtxIndex {
   // Walks every page: structure, counts, order within and across pages.
   // Returns the entries in order, or throws Error(Damaged) saying what is wrong.
   std::vector<IndexEntry> check();
+
+  // How long a lock held by another program is waited for (default 2000).
+  void set_lock_wait(int milliseconds);
 
   ~NtxIndex();
 

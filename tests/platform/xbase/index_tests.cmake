@@ -1,0 +1,7 @@
+zelto_test(NAME xbase_index_tests
+  SOURCES
+    key_expr_test.cpp
+    key_numeric_test.cpp
+    ntx_model_test.cpp
+  DEPS zelto_xbase
+  LABELS engine)
