@@ -30,6 +30,10 @@ struct Field {
   bool visible = true;
   bool secret = false;  // passwords: shown as asterisks
   Text description{};     // shown beside the input (a code's name)
+  // Where a window's entry row places the input and its label; a modal
+  // form lays its fields out by itself and ignores them.
+  Rect where{};
+  Rect label_where{};
   // Run when the field is left forward or back; the key that left it is the
   // session's last_key(). False keeps the focus in the field.
   std::function<bool(FormSession&)> check{};

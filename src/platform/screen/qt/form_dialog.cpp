@@ -1,0 +1,103 @@
+#include "platform/screen/qt/form_dialog.hpp"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/screen/qt/field_edit.hpp"
+#include "platform/screen/qt/key_map.hpp"
+#include "platform/screen/qt/qt_text.hpp"
+
+namespace zelto::screen::qt {
+
+FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent), session_(session) {
+  setWindowTitle(to_qt(session.spec().title));
+  setFocusPolicy(Qt::StrongFocus);
+  auto* outer = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  outer->addLayout(grid);
+  for (std::size_t i = 0; i < session.field_count(); ++i) {
+    const Field& f = session.field(i);
+    Row row{new QLabel(to_qt(f.label), this), new FieldEdit(session, i, this), new QLabel(this)};
+    row.edit->setOnClick([this](std::size_t at) {
+      session_.click_field(at);
+      sync();
+    });
+    const int r = static_cast<int>(i);
+    grid->addWidget(row.label, r, 0);
+    grid->addWidget(row.edit, r, 1, Qt::AlignLeft);
+    grid->addWidget(row.description, r, 2);
+    rows_.push_back(row);
+  }
+  grid->setColumnStretch(2, 1);
+  for (const Text& note : session.spec().notes) outer->addWidget(new QLabel(to_qt(note), this));
+  auto* bar = new QHBoxLayout;
+  outer->addLayout(bar);
+  for (std::size_t i = 0; i < session.spec().buttons.size(); ++i) {
+    auto* b = new QPushButton(to_qt(session.spec().buttons[i].caption), this);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, i] {
+      session_.press_button(i);
+      sync();
+    });
+    bar->addWidget(b);
+    buttons_.push_back(b);
+  }
+  setFocus();
+}
+
+void FormDialog::sync() {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const Field& f = session_.field(i);
+    rows_[i].label->setVisible(f.visible);
+    rows_[i].edit->setVisible(f.visible);
+    rows_[i].description->setVisible(f.visible);
+    rows_[i].label->setText(to_qt(f.label));
+    rows_[i].description->setText(to_qt(f.description));
+    rows_[i].edit->updateGeometry();
+    rows_[i].edit->update();
+  }
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    buttons_[i]->setEnabled(session_.spec().buttons[i].enabled);
+    buttons_[i]->setDefault(session_.focused_button() == i);
+  }
+  if (!session_.open() && isVisible()) done(session_.outcome() == FormOutcome::Confirmed ? Accepted : Rejected);
+}
+
+void FormDialog::keyPressEvent(QKeyEvent* event) {
+  if (auto letter = alt_letter(*event)) {
+    session_.press_hot_key(*letter);
+  } else if (auto key = key_of(*event)) {
+    session_.press(*key);
+  } else if (auto byte = typed_byte(*event)) {
+    session_.type(*byte);
+  } else {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  sync();
+}
+
+void FormDialog::closeEvent(QCloseEvent* event) {
+  if (session_.open()) {
+    session_.cancel();
+    if (session_.open()) {
+      event->ignore();
+      sync();
+      return;
+    }
+  }
+  QDialog::closeEvent(event);
+}
+
+// Esc comes through keyPressEvent; this is the window system's own reject.
+void FormDialog::reject() {
+  if (session_.open()) session_.cancel();
+  if (!session_.open()) QDialog::reject();
+}
+
+}  // namespace zelto::screen::qt

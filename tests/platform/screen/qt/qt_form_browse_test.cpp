@@ -1,0 +1,105 @@
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "platform/screen/list_cursor.hpp"
+#include "platform/screen/qt/browse_dialog.hpp"
+#include "platform/screen/qt/field_edit.hpp"
+#include "platform/screen/qt/form_dialog.hpp"
+#include "platform/screen/qt/qt_fixture.hpp"
+
+namespace zelto::screen::qt {
+namespace {
+
+const Text kTitle = " -= ZeltoECF =- ";
+
+TEST(QtForms, KeysDriveTheSameSessionAsScripts) {
+  QtFixture fx;
+  FormSpec spec;
+  spec.title = "Procurar Item Pelo CODIGO";
+  Field code = Field::number("code", "Codigo", runtime::Decimal(0), 6, 0, "999999");
+  code.check = [&](FormSession& f) {
+    if (f.last_key() == Key::Up || f.number("code") > 0) return true;
+    fx.screen.show_error(kTitle, "Este Valor tem que ser Maior que zero...");
+    return false;
+  };
+  spec.fields.push_back(code);
+  spec.fields.push_back(Field::text("name", "Nome", "", 10, "@!"));
+  spec.buttons.push_back({.caption = "&Continuar", .action = [](FormSession& f) { f.confirm(); }});
+  spec.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
+  FormSession form(spec);
+
+  fx.then([&](QWidget& w) {
+    auto* d = qobject_cast<FormDialog*>(&w);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle().toStdString(), "Procurar Item Pelo CODIGO");
+    QTest::keyClick(d, Qt::Key_Return);  // zero: refused with the check's box
+    EXPECT_EQ(form.focused_field(), 0u);
+    QTest::keyClicks(d, "42");
+    EXPECT_EQ(d->input(0)->shownText().toStdString(), "42    ");
+    QTest::keyClick(d, Qt::Key_Return);
+    QTest::keyClicks(d, "jo");
+    QTest::sendKeyEvent(QTest::Click, d, Qt::Key_Atilde, QString::fromUtf8("\u00E3"), Qt::NoModifier);
+    QTest::keyClicks(d, "o");  // the accented letter is kept as Windows-1252
+    QTest::keyClick(d, Qt::Key_C, Qt::AltModifier);
+  });
+  fx.then(enter_on_box(kTitle, "Este Valor tem que ser Maior que zero..."));
+  EXPECT_EQ(fx.screen.run_form(form), FormOutcome::Confirmed);
+  EXPECT_EQ(form.number("code"), runtime::Decimal(42));
+  EXPECT_EQ(form.text("name"), "JO\xC3O      ");
+}
+
+TEST(QtForms, EscClosesAsCancelledAndTheCloseCheckMayRefuse) {
+  QtFixture fx;
+  FormSpec spec;
+  spec.title = "M622";
+  spec.fields.push_back(Field::text("code", "Codigo", "", 5, "!!!!!"));
+  int asked = 0;
+  spec.can_close = [&](FormSession&) { return ++asked > 1; };
+  FormSession form(spec);
+  fx.then([&](QWidget& w) {
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    QTest::keyClick(&w, Qt::Key_Escape);
+  });
+  EXPECT_EQ(fx.screen.run_form(form), FormOutcome::Cancelled);
+  EXPECT_EQ(asked, 2);
+}
+
+TEST(QtBrowses, PageStripesFooterAndHotLetters) {
+  QtFixture fx;
+  std::vector<std::string> rows{"Arroz", "Feijao", "Sal", "Acucar"};
+  ListCursor cursor([&] { return long(rows.size()); });
+  BrowseSpec spec;
+  spec.title = "Itens do Cupom em Aberto";
+  spec.page_rows = 6;
+  spec.columns.push_back({.heading = "Item", .value = [&] { return rows[cursor.position()]; }});
+  spec.columns.push_back({.heading = "Valor", .value = [] { return Text("1,00"); }, .align = Align::Right,
+                          .footer = [] { return Text("4,00"); }});
+  std::vector<std::string> ran;
+  spec.buttons.push_back({.caption = "&Incluir", .action = [&](BrowseSession&) { ran.push_back(rows[cursor.position()]); }});
+  spec.buttons.push_back({.caption = "&Fechar", .action = [](BrowseSession& b) { b.close(); }});
+  BrowseSession browse(spec, cursor);
+  fx.then([&](QWidget& w) {
+    auto* d = qobject_cast<BrowseDialog*>(&w);
+    ASSERT_NE(d, nullptr);
+    QTableWidget* t = d->table();
+    EXPECT_EQ(t->item(0, 0)->text().toStdString(), "Arroz");
+    EXPECT_EQ(t->item(3, 0)->text().toStdString(), "Acucar");
+    EXPECT_EQ(t->item(4, 0)->text().toStdString(), "");
+    EXPECT_EQ(t->item(0, 0)->background().color(), QColor::fromRgb(Colour::from_bgr(16768185).rgb));  // current
+    EXPECT_EQ(t->item(1, 0)->background().color(), QColor(Qt::white));
+    EXPECT_EQ(t->item(2, 0)->background().color(), QColor(192, 192, 192));
+    EXPECT_EQ(d->footer()->item(0, 1)->text().toStdString(), "4,00");
+    QTest::keyClick(d, Qt::Key_Down);
+    EXPECT_EQ(t->item(1, 0)->background().color(), QColor::fromRgb(Colour::from_bgr(16768185).rgb));
+    QTest::keyClick(d, Qt::Key_X);  // claimed by no button: nothing
+    QTest::keyClick(d, Qt::Key_I);
+    QTest::keyClick(d, Qt::Key_F);
+  });
+  fx.screen.run_browse(browse);
+  EXPECT_FALSE(browse.open());
+  EXPECT_EQ(ran, (std::vector<std::string>{"Feijao"}));
+}
+
+}  // namespace
+}  // namespace zelto::screen::qt
