@@ -102,6 +102,7 @@ class MemoryStorage final : public Storage {
   }
 
   void write_at(uint64_t offset, const void* data, size_t len) override {
+    if (len == 0) return;
     if (offset + len > bytes_.size()) bytes_.resize(offset + len);
     std::memcpy(bytes_.data() + offset, data, len);
   }
@@ -123,7 +124,8 @@ class MemoryStorage final : public Storage {
 
 std::unique_ptr<Storage> open_file_storage(const std::filesystem::path& path, FileOpen how) {
   int flags = how.write ? O_RDWR : O_RDONLY;
-  if (how.create) flags |= O_CREAT | O_TRUNC;
+  if (how.create) flags |= O_CREAT;
+  if (how.truncate) flags |= O_TRUNC;
   int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0664);
   if (fd < 0) {
     if (errno == ENOENT) throw Error(ErrorKind::NotFound, "file not found: " + path.string());

@@ -37,7 +37,8 @@ class Storage {
 
 struct FileOpen {
   bool write = true;
-  bool create = false;     // create when missing (and truncate when it exists)
+  bool create = false;    // create the file when it is missing
+  bool truncate = false;  // empty it at once (the table writer empties a .dbf itself, under its lock)
 };
 
 // Throws Error(NotFound) when the file is missing and not created, Error(Io)
