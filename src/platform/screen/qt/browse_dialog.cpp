@@ -64,7 +64,8 @@ BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(pa
   footer_ = make_table(this, columns);
   footer_->horizontalHeader()->hide();
   footer_->setRowCount(1);
-  footer_->setMaximumHeight(footer_->verticalHeader()->defaultSectionSize() + 4);
+  footer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  footer_->setFixedHeight(footer_->verticalHeader()->defaultSectionSize() + 4);
   outer->addWidget(footer_);
 
   auto* bar = new QHBoxLayout;
@@ -83,6 +84,16 @@ BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(pa
   }
   setFocusPolicy(Qt::StrongFocus);
   setFocus();
+  sync();
+  if (spec.geometry.empty()) {
+    // Wide enough for the columns as the first page fills them, tall enough for the page.
+    for (int i = 0; i < columns; ++i)
+      if (spec.columns[i].width <= 0) table_->resizeColumnToContents(i);
+    const int width = table_->horizontalHeader()->length() + 2 * table_->frameWidth() + 24;
+    const int height = table_->horizontalHeader()->height() + spec.page_rows * table_->verticalHeader()->defaultSectionSize() +
+                       2 * table_->frameWidth() + 8;
+    table_->setMinimumSize(std::min(width, 1000), std::min(height, 700));
+  }
 }
 
 void BrowseDialog::sync() {
