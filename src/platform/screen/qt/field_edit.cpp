@@ -24,7 +24,8 @@ QString FieldEdit::shownText() const {
 QSize FieldEdit::sizeHint() const {
   const QFontMetrics fm(font());
   const int chars = std::max<int>(static_cast<int>(session_.display(index_).size()), 1);
-  return {fm.horizontalAdvance(QString(chars + 1, QChar('W'))) / 1 + 8, fm.height() + 6};
+  // Room for every position of the buffer and the cursor after the last.
+  return {fm.horizontalAdvance(QString(chars + 1, QChar('0'))) + 8, fm.height() + 6};
 }
 
 void FieldEdit::paintEvent(QPaintEvent*) {
