@@ -22,7 +22,7 @@ struct FieldDef {
   FieldType type = FieldType::Character;
   int length = 0;       // bytes in the record; C fields may exceed 255
   int decimals = 0;     // N only
-  uint32_t offset = 0;  // position in the record, after the deletion flag (set by the table)
+  uint32_t offset = 0;  // position in the record, the deletion flag being byte 0 (set by the layout)
 };
 
 // A field's value: C and M hold Windows-1252 bytes (a 0x00 inside is data),
