@@ -61,4 +61,25 @@ bool NtxIndex::remove(std::string_view key, uint32_t recno) { return impl_->remo
 std::vector<IndexEntry> NtxIndex::check() { return impl_->check(); }
 void NtxIndex::set_lock_wait(int milliseconds) { impl_->lock_wait_ms = milliseconds; }
 
+NtxIndex::ReadHold::ReadHold(NtxIndex& index) : index_(index) {
+  Impl& t = *index_.impl_;
+  if (!t.shared) return;
+  if (t.holds == 0) {
+    t.acquire(LockKind::Shared);
+    try {
+      t.refresh_header();
+    } catch (...) {
+      t.storage.unlock(ntx::kLockOffset, 1);
+      throw;
+    }
+  }
+  ++t.holds;
+}
+
+NtxIndex::ReadHold::~ReadHold() {
+  Impl& t = *index_.impl_;
+  if (!t.shared) return;
+  if (--t.holds == 0) t.storage.unlock(ntx::kLockOffset, 1);
+}
+
 }  // namespace zelto::xbase

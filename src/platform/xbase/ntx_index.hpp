@@ -89,6 +89,21 @@ class NtxIndex {
   // How long a lock held by another program is waited for (default 2000).
   void set_lock_wait(int milliseconds);
 
+  // Keeps the shared lock across several calls (a seek and the skips after
+  // it), so that each step need not lock and read the header again. Other
+  // programs' writes wait meanwhile: hold it for one pass, not for long.
+  // Writes inside a hold raise it to exclusive for their length. Nests.
+  class ReadHold {
+   public:
+    explicit ReadHold(NtxIndex& index);
+    ~ReadHold();
+    ReadHold(const ReadHold&) = delete;
+    ReadHold& operator=(const ReadHold&) = delete;
+
+   private:
+    NtxIndex& index_;
+  };
+
   ~NtxIndex();
 
  private:

@@ -11,7 +11,9 @@ using ntx::Page;
 
 template <class Before>
 std::optional<IndexEntry> NtxIndex::Impl::find(Before before, Want want) {
-  ntx::Path path;
+  ntx::Path path = std::move(cursor);  // its room is reused
+  path.clear();
+  cursor_entry.reset();
   int found_level = -1;
   int found_index = 0;
   uint32_t offset = header.root;

@@ -8,17 +8,29 @@ namespace zelto::xbase {
 using ntx::kPageSize;
 using ntx::Page;
 
-NtxIndex::Impl::Lock::Lock(Impl& t, LockKind kind) : t_(t) {
-  if (!t_.shared) return;
+void NtxIndex::Impl::acquire(LockKind kind) {
   using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(t_.lock_wait_ms);
+  const auto deadline = Clock::now() + std::chrono::milliseconds(lock_wait_ms);
   auto pause = std::chrono::microseconds(200);
-  while (!t_.storage.try_lock(ntx::kLockOffset, 1, kind)) {
+  while (!storage.try_lock(ntx::kLockOffset, 1, kind)) {
     if (Clock::now() >= deadline)
-      throw Error(ErrorKind::Locked, t_.storage.name() + ": the index is locked by another program");
+      throw Error(ErrorKind::Locked, storage.name() + ": the index is locked by another program");
     std::this_thread::sleep_for(pause);
     pause = std::min(pause * 2, std::chrono::microseconds(20000));
   }
+}
+
+NtxIndex::Impl::Lock::Lock(Impl& t, LockKind kind) : t_(t) {
+  if (!t_.shared) return;
+  if (t_.holds > 0) {
+    // Held shared since the hold began, so nobody has written meanwhile.
+    if (kind == LockKind::Exclusive) {
+      t_.acquire(LockKind::Exclusive);
+      raised_ = true;
+    }
+    return;
+  }
+  t_.acquire(kind);
   held_ = true;
   try {
     t_.refresh_header();
@@ -30,6 +42,7 @@ NtxIndex::Impl::Lock::Lock(Impl& t, LockKind kind) : t_(t) {
 }
 
 NtxIndex::Impl::Lock::~Lock() {
+  if (raised_) t_.storage.try_lock(ntx::kLockOffset, 1, LockKind::Shared);
   if (held_) t_.storage.unlock(ntx::kLockOffset, 1);
 }
 

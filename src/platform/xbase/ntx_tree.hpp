@@ -18,7 +18,7 @@ inline constexpr uint64_t kLockOffset = 1'000'000'000ULL;
 // A tree of 1024-byte pages over a file of at most 4 GiB never gets this
 // deep; a walk that does is going round a cycle.
 inline constexpr int kMaxDepth = 40;
-inline constexpr size_t kCachePages = 512;
+inline constexpr size_t kCachePages = 2048;  // 2 MiB at most per open index
 
 struct Step {
   std::shared_ptr<Page> page;
@@ -38,6 +38,7 @@ struct NtxIndex::Impl {
   ntx::PageCache cache;
   uint64_t file_size = 0;
   int lock_wait_ms = 2000;
+  int holds = 0;  // open ReadHolds: the shared lock is held between calls
   // Pages this handle took out of the tree. Nobody else can be using them,
   // but no published free-list layout is safe to hand them to other
   // programs, so they are only reused while this handle has the file alone.
@@ -57,7 +58,11 @@ struct NtxIndex::Impl {
    private:
     Impl& t_;
     bool held_ = false;
+    bool raised_ = false;  // exclusive inside a ReadHold, back to shared at the end
   };
+
+  // Waits up to lock_wait_ms for the lock byte, then Error(Locked).
+  void acquire(LockKind kind);
 
   [[noreturn]] void damaged(uint32_t page, const std::string& what) const;
   void forget();  // drops cached pages and the cursor

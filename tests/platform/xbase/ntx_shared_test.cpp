@@ -34,34 +34,47 @@ TEST(NtxShared, AnotherProcessWritesWhileThisOneReads) {
   ASSERT_EQ(index->check().size(), 2000u);
   const uint16_t version = index->header().version;
 
+  // The writer reports every hundred changes and goes on at once, so the
+  // reads below fall among its writes.
+  int progress[2];
+  ASSERT_EQ(pipe(progress), 0);
   pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
+    close(progress[0]);
     int status = 0;
     try {
       auto writer = NtxIndex::open(open_file_storage(path), true);
-      for (int i = 0; i < 600; ++i) writer->insert(key(2 * i + 1), static_cast<uint32_t>(5000 + i));
-      for (int i = 0; i < 300; ++i)
-        if (!writer->remove(key(4 * i), static_cast<uint32_t>(2 * i + 1))) status = 2;
+      for (int i = 0; i < 900; ++i) {
+        if (i < 600) {
+          writer->insert(key(2 * i + 1), static_cast<uint32_t>(5000 + i));
+        } else if (!writer->remove(key(4 * (i - 600)), static_cast<uint32_t>(2 * (i - 600) + 1))) {
+          status = 2;
+        }
+        if (i % 100 == 99 && write(progress[1], "x", 1) != 1) status = 3;
+      }
     } catch (...) {
       status = 1;
     }
     _exit(status);
   }
+  close(progress[1]);
 
   // Every read while the other process writes sees a whole, ordered tree.
   int reads = 0, status = 0;
-  for (;;) {
-    pid_t done = waitpid(child, &status, WNOHANG);
+  char byte;
+  while (read(progress[0], &byte, 1) == 1) {
     auto entries = index->check();
     EXPECT_GE(entries.size(), 1700u);
     EXPECT_LE(entries.size(), 2600u);
+    EXPECT_TRUE(index->seek(key(0)));
     ++reads;
-    if (done == child) break;
   }
+  close(progress[0]);
+  ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   ASSERT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_GT(reads, 1);
+  EXPECT_EQ(reads, 9);
 
   for (int i = 0; i < 600; ++i) model.insert({key(2 * i + 1), static_cast<uint32_t>(5000 + i)});
   for (int i = 0; i < 300; ++i) model.erase({key(4 * i), static_cast<uint32_t>(2 * i + 1)});
@@ -106,6 +119,30 @@ TEST(NtxShared, AHeldLockIsWaitedForThenRefused) {
 
   index->insert(key(2), 2);
   EXPECT_EQ(index->check().size(), 2u);
+}
+
+TEST(NtxShared, AReadHoldKeepsWritersOutForOnePass) {
+  test::TempDir dir;
+  const auto path = dir / "m206a.ntx";
+  auto index = NtxIndex::create(open_file_storage(path, {true, true}), "C012", 13, 0, false, false, true);
+  for (int i = 0; i < 300; ++i) index->insert(key(i), static_cast<uint32_t>(i + 1));
+  auto other = NtxIndex::open(open_file_storage(path), true);
+  other->set_lock_wait(30);
+  index->set_lock_wait(30);
+  {
+    NtxIndex::ReadHold hold(*index);
+    NtxIndex::ReadHold nested(*index);
+    size_t walked = 0;
+    for (auto e = index->first(); e && walked <= 300; e = index->next(*e)) ++walked;
+    EXPECT_EQ(walked, 300u);
+    EXPECT_TRUE(other->seek(key(5)));  // readers share the pass
+    EXPECT_THROW(other->insert(key(400), 400), Error);
+    index->insert(key(401), 401);  // this handle writes, then holds shared again
+    EXPECT_THROW(other->insert(key(402), 402), Error);
+  }
+  other->insert(key(403), 403);
+  EXPECT_EQ(index->check().size(), 302u);
+  EXPECT_EQ(index->seek(key(403)), (IndexEntry{key(403), 403}));
 }
 
 }  // namespace
