@@ -169,7 +169,16 @@ class Parser {
         size_t point = t.text.find('.');
         n->decimals = point == std::string::npos ? 0 : static_cast<int>(t.text.size() - point - 1);
         n->width = 10 + (n->decimals > 0 ? n->decimals + 1 : 0);
-        n->literal = Decimal::of(t.text);
+        // The widest field holds 20 positions; longer numbers are no key's.
+        std::optional<Decimal> value;
+        if (t.text.size() <= 20) {
+          try {
+            value = Decimal::parse(t.text);
+          } catch (const std::exception&) {
+          }
+        }
+        if (!value) fail("number " + t.text + " out of range");
+        n->literal = *value;
         return n;
       }
       case Tok::Open: {
@@ -256,6 +265,8 @@ class Parser {
       n->op = fn == "STR" ? Op::Str : Op::Strzero;
       n->a = args.size() > 1 ? literal_int(args[1], fn) : args[0]->width;
       n->b = args.size() > 2 ? literal_int(args[2], fn) : (args.size() > 1 ? 0 : args[0]->decimals);
+      if (n->a > 256) fail(fn + " of " + std::to_string(n->a) + " positions is wider than any key");
+      if (n->b > Decimal::kMaxScale) fail(fn + " with " + std::to_string(n->b) + " decimals");
       n->width = n->a;
       n->args.resize(1);
     } else if (fn == "LEFT" || fn == "RIGHT") {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/xbase/error.hpp"
 
 namespace zelto::xbase {
@@ -150,6 +152,9 @@ TEST(KeyExpression, BadKeysAreRefusedWithTableAndExpression) {
       {"STR(C353,C354)", "STR needs a whole number written in the key"},
       {"LEFT(C012,2.5)", "LEFT needs a whole number written in the key"},
       {"LEFT(C012)", "LEFT takes 2 arguments, not 1"},
+      {"STR(C353,5,40)", "STR with 40 decimals"},
+      {"LEFT(STRZERO(C353,300),4)", "STRZERO of 300 positions"},
+      {"C012+123456789012345678901", "number 123456789012345678901 out of range"},
       {"STR(C353,1,2,3)", "STR takes 1 to 3 arguments, not 4"},
       {"C012+", "unexpected \"end of expression\""},
       {"(C012", "expected \")\""},
@@ -212,6 +217,33 @@ TEST(KeyExpression, EvaluateGivesTheTypedValue) {
     return KeyExpression(k);
   }();
   EXPECT_EQ(copy.key(row), "AB CD");
+}
+
+// Whatever text a catalogue holds, compiling it either works and gives keys
+// of the stated size, or fails with Error(BadExpression): nothing else.
+TEST(KeyExpression, AnyTextCompilesOrIsRefused) {
+  const Row row = sample();
+  const char* const pieces[] = {"C012", "c353", "DATA", "C034", "C500", "C901", "dtos(", "str(", "strzero(",
+                                "left(", "right(", "substr(", "upper(", "descend(", "m2921dd(", "trim(", "(",
+                                ")", ",", "+", "-", "3", "1.", ".5", "0", "99999999999999999999999", "'x'", "\"",
+                                " ", "@", "FOO(", "str(c034,5,30)", "str(c353,4,2)", "left(str(c353,300),2)"};
+  std::mt19937 rng(99);
+  int compiled = 0;
+  for (int i = 0; i < 5000; ++i) {
+    std::string text;
+    const int n = 1 + static_cast<int>(rng() % 8);
+    for (int j = 0; j < n; ++j) text += pieces[rng() % std::size(pieces)];
+    try {
+      KeyExpression k = KeyExpression::compile(text, row.fields, "m206");
+      ++compiled;
+      EXPECT_EQ(k.key(row).size(), static_cast<size_t>(k.key_size())) << text;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::BadExpression) << text;
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << text << ": " << e.what();
+    }
+  }
+  EXPECT_GT(compiled, 100);
 }
 
 }  // namespace
