@@ -7,7 +7,9 @@
 // parentheses, text literals in quotes, numbers, and the functions DTOS,
 // STR (2 and 3 arguments), STRZERO, LEFT, RIGHT, SUBSTR, UPPER, DESCEND and
 // the system's own M2921DD(date), which gives "MMDD". Functions whose width
-// depends on the data (TRIM and the like) are refused: a key has one width.
+// depends on the data (TRIM and the like) are refused: a key has one width,
+// of 1 to 256 bytes. A sum of numbers is as wide as its widest part plus one
+// position for the carry.
 
 #include <memory>
 #include <string>

@@ -162,6 +162,9 @@ TEST(NtxIndex, DescendFlagRunsTheOrderBackwards) {
   for (const auto& [k, r] : model) want.push_back({k, r});
   std::stable_sort(want.begin(), want.end(), [](const IndexEntry& a, const IndexEntry& b) { return a.key > b.key; });
   EXPECT_EQ(index->check(), want);
+  auto built = NtxIndex::create(make_memory_storage("d2.ntx"), "C012", 6, 0, false, true, false);
+  built->build(want);
+  EXPECT_EQ(built->check(), want);
   auto hit = index->seek(want[100].key);
   ASSERT_TRUE(hit);
   EXPECT_EQ(hit->key, want[100].key);
