@@ -57,6 +57,12 @@ struct Fixture {
   // The records are written in one pass straight into the file: building
   // the fixture is not what is measured.
   void write_table() {
+    write_records();
+    Workspace ws({dir, true, nullptr});
+    ws.use("m206", "IT", OpenMode::Exclusive, {{"m206a", "C666"}});
+  }
+
+  void write_records() {
     auto dbf = DbfFile::create(open_file_storage(dir / "m206.dbf", FileOpen{true, true}), fields(), true);
     const auto& f = dbf->fields();
     std::string all;
@@ -74,8 +80,6 @@ struct Fixture {
     all.push_back('\x1A');
     dbf->storage().write_at(dbf->header_length(), all.data(), all.size());
     dbf->write_header_count(kRecords);
-    Workspace ws({dir, true, nullptr});
-    ws.use("m206", "IT", OpenMode::Exclusive, {{"m206a", "C666"}});
   }
 
   void write_sqlite() {

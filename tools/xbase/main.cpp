@@ -136,6 +136,7 @@ int cmd_dump(const std::vector<std::string>& a) {
   std::vector<std::string> names;
   for (const auto& f : t.fields()) names.push_back(f.name);
   tools::write_csv_record(std::cout, names);
+  Table::ScanHold hold(t);
   for (t.go_top(); !t.eof(); t.skip()) {
     std::vector<std::string> row;
     for (size_t i = 0; i < t.fields().size(); ++i) row.push_back(tools::value_to_text(t.fields()[i], t.get(i)));

@@ -125,6 +125,20 @@ class Table {
   // all agree, otherwise one line per problem.
   std::vector<std::string> check_orders();
 
+  // For one pass over a shared table: the current order's index stays
+  // locked for reading, so each step need not lock it and read its header
+  // again. Other programs' writes to that index wait meanwhile, so hold it
+  // for one pass, not for long.
+  class ScanHold {
+   public:
+    explicit ScanHold(Table& table);
+    ScanHold(const ScanHold&) = delete;
+    ScanHold& operator=(const ScanHold&) = delete;
+
+   private:
+    std::optional<NtxIndex::ReadHold> hold_;
+  };
+
   // ---- changes
   // Adds a blank record at the end and stands on it; in a shared table
   // the other record locks of this work area are released and the new
@@ -192,6 +206,9 @@ class Table {
   std::unique_ptr<DbfFile> dbf_;
   std::unique_ptr<MemoFile> memo_;
   std::vector<std::unique_ptr<Order>> orders_;
+  // Indexes replaced by a rebuild stay alive until the table closes, since
+  // a scan may still hold one.
+  std::vector<std::unique_ptr<NtxIndex>> retired_;
   int order_ = 0;
   bool hide_deleted_ = true;
   Notice notice_;

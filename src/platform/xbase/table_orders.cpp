@@ -60,12 +60,21 @@ int Table::add_order(const fs::path& file, std::string_view key) {
       damage = e.what();
     }
   }
+  bool attached = false;
   if (index) {
     std::string expression = index->header().expression;
-    auto o = std::make_unique<Order>(Order{path, expression, std::move(index),
-                                           KeyExpression::compile(expression, fields(), name_)});
-    orders_.push_back(std::move(o));
-  } else {
+    KeyExpression expr = KeyExpression::compile(expression, fields(), name_);
+    if (expr.key_size() == index->header().key_size) {
+      orders_.push_back(std::make_unique<Order>(Order{path, expression, std::move(index), std::move(expr)}));
+      attached = true;
+    } else {
+      damage = path.string() + ": key size " + std::to_string(index->header().key_size) + " but \"" + expression +
+               "\" gives " + std::to_string(expr.key_size());
+      if (key.empty()) throw Error(ErrorKind::Damaged, damage);
+      index.reset();
+    }
+  }
+  if (!attached) {
     if (key.empty())
       throw Error(ErrorKind::NotFound, name_ + ": index " + path.string() + " is missing and no key was given");
     KeyExpression expr = KeyExpression::compile(key, fields(), name_);
@@ -105,12 +114,30 @@ void Table::clear_orders() {
 }
 
 void Table::rebuild_order(Order& o, const std::string& why) {
+  std::vector<IndexEntry> entries = scan_entries(o);
+  if (o.index) {
+    // Rewriting every page in place keeps the file's handle (and any scan
+    // holding it); only a file whose header is beyond use starts afresh.
+    try {
+      o.index->build(entries);
+      if (!why.empty() && notice_) notice_(why + "; " + o.file.filename().string() + " rebuilt from " + name_);
+      return;
+    } catch (const Error& e) {
+      if (e.kind() != ErrorKind::Damaged) throw;
+    }
+    retired_.push_back(std::move(o.index));
+  }
   std::unique_ptr<Storage> storage =
       o.file.empty() ? make_memory_storage(o.key_text) : open_file_storage(o.file, FileOpen{true, true, true});
   o.index = NtxIndex::create(std::move(storage), o.key_text, o.expr.key_size(), o.expr.key_decimals(), false, false,
                              shared() && !o.file.empty());
-  o.index->build(scan_entries(o));
+  o.index->build(std::move(entries));
   if (!why.empty() && notice_) notice_(why + "; " + o.file.filename().string() + " rebuilt from " + name_);
+}
+
+Table::ScanHold::ScanHold(Table& table) {
+  table.flush();
+  if (table.order_ > 0) hold_.emplace(*table.orders_[static_cast<size_t>(table.order_ - 1)]->index);
 }
 
 void Table::reindex() {

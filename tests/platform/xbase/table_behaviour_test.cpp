@@ -228,3 +228,39 @@ TEST_F(TableBehaviour, UnknownKeyExpressionNamesTableAndKey) {
 
 }  // namespace
 }  // namespace zelto::xbase
+
+namespace zelto::xbase {
+namespace {
+
+TEST_F(TableBehaviour, CopyStructureZapAndAScanHold) {
+  Table& t = receipts();
+  add(t, "00000001", 1, 1, "1");
+  add(t, "00000002", 1, 2, "2");
+  t.copy_structure(dir / "M337COPY");
+  ws.close_all();
+
+  Table& copy = ws.use("m337copy", "CP", OpenMode::Exclusive);
+  EXPECT_EQ(copy.reccount(), 0u);
+  ASSERT_EQ(copy.fields().size(), 7u);
+  EXPECT_EQ(describe(copy.fields()[6]), "C130 N(12,2)");
+
+  Table& again = receipts(OpenMode::Shared);
+  {
+    Table::ScanHold hold(again);
+    int n = 0;
+    for (again.go_top(); !again.eof(); again.skip()) ++n;
+    EXPECT_EQ(n, 2);
+  }
+  EXPECT_THROW(again.zap(), Error);  // a shared table is never emptied
+  ws.close("PC");
+  Table& mine = receipts(OpenMode::Exclusive);
+  mine.zap();
+  EXPECT_EQ(mine.reccount(), 0u);
+  EXPECT_TRUE(mine.eof());
+  EXPECT_FALSE(mine.seek("01"));
+  add(mine, "00000009", 1, 1, "9");
+  EXPECT_TRUE(mine.seek("0100100000009"));
+}
+
+}  // namespace
+}  // namespace zelto::xbase
