@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -54,12 +56,7 @@ BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(pa
   }
   table_->setRowCount(spec.page_rows);
   outer->addWidget(table_, 1);
-  connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) {
-    const int line = session_.current_line();
-    for (int i = line; i < row; ++i) session_.press(Key::Down);
-    for (int i = line; i > row; --i) session_.press(Key::Up);
-    sync();
-  });
+  connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { clicked_row(row); });
 
   footer_ = make_table(this, columns);
   footer_->horizontalHeader()->hide();
@@ -94,6 +91,55 @@ BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(pa
                        2 * table_->frameWidth() + 8;
     table_->setMinimumSize(std::min(width, 1000), std::min(height, 700));
   }
+  if (spec.frozen > 0 && spec.frozen < columns) freeze_columns(spec.frozen);
+}
+
+void BrowseDialog::clicked_row(int row) {
+  const int line = session_.current_line();
+  for (int i = line; i < row; ++i) session_.press(Key::Down);
+  for (int i = line; i > row; --i) session_.press(Key::Up);
+  sync();
+}
+
+// A second view over the same cells, showing only the frozen columns, laid
+// over the left edge of the table: the table scrolls beneath it.
+void BrowseDialog::freeze_columns(int count) {
+  frozen_ = new QTableView(table_);
+  frozen_->setModel(table_->model());
+  frozen_->setFocusPolicy(Qt::NoFocus);
+  frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  frozen_->setSelectionMode(QAbstractItemView::NoSelection);
+  frozen_->verticalHeader()->hide();
+  frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  frozen_->setFrameShape(QFrame::NoFrame);
+  for (int c = 0; c < table_->columnCount(); ++c) frozen_->setColumnHidden(c, c >= count);
+  connect(frozen_, &QTableView::clicked, this, [this](const QModelIndex& index) { clicked_row(index.row()); });
+  connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int) { place_frozen(); });
+  table_->viewport()->stackUnder(frozen_);
+  table_->installEventFilter(this);
+  frozen_->show();
+  place_frozen();
+}
+
+void BrowseDialog::place_frozen() {
+  if (!frozen_) return;
+  int width = 0;
+  for (int c = 0; c < table_->columnCount(); ++c) {
+    if (frozen_->isColumnHidden(c)) continue;
+    frozen_->setColumnWidth(c, table_->columnWidth(c));
+    width += table_->columnWidth(c);
+  }
+  for (int r = 0; r < table_->rowCount(); ++r) frozen_->setRowHeight(r, table_->rowHeight(r));
+  frozen_->horizontalHeader()->setFixedHeight(table_->horizontalHeader()->height());
+  frozen_->setGeometry(table_->frameWidth(), table_->frameWidth(), width,
+                       table_->viewport()->height() + table_->horizontalHeader()->height());
+}
+
+bool BrowseDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) place_frozen();
+  return QDialog::eventFilter(watched, event);
 }
 
 void BrowseDialog::sync() {

@@ -1,4 +1,6 @@
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 
 #include "platform/screen/list_cursor.hpp"
@@ -99,6 +101,41 @@ TEST(QtBrowses, PageStripesFooterAndHotLetters) {
   fx.screen.run_browse(browse);
   EXPECT_FALSE(browse.open());
   EXPECT_EQ(ran, (std::vector<std::string>{"Feijao"}));
+}
+
+TEST(QtBrowses, FrozenColumnsStayWhenTheOthersScroll) {
+  QtFixture fx;
+  std::vector<std::string> rows{"Arroz", "Feijao"};
+  ListCursor cursor([&] { return long(rows.size()); });
+  BrowseSpec spec;
+  spec.title = "Tentativas";
+  spec.frozen = 1;
+  spec.geometry = Rect{0, 0, 300, 200};
+  spec.columns.push_back({.heading = "Data", .value = [&] { return rows[cursor.position()]; }, .width = 10});
+  for (int i = 0; i < 8; ++i)
+    spec.columns.push_back({.heading = "Coluna larga", .value = [] { return Text("conteudo"); }, .width = 30});
+  BrowseSession browse(spec, cursor);
+  bool checked = false;
+  fx.then([&](QWidget& w) {
+    auto* d = qobject_cast<BrowseDialog*>(&w);
+    ASSERT_NE(d, nullptr);
+    QTableView* f = d->frozen();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_FALSE(f->isColumnHidden(0));
+    EXPECT_TRUE(f->isColumnHidden(1));
+    EXPECT_EQ(f->model()->index(1, 0).data().toString().toStdString(), "Feijao");
+    const QRect before = f->geometry();
+    EXPECT_EQ(before.width(), d->table()->columnWidth(0));
+    d->table()->horizontalScrollBar()->setValue(d->table()->horizontalScrollBar()->maximum());
+    EXPECT_GT(d->table()->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(f->geometry(), before);  // the frozen column did not move
+    EXPECT_EQ(f->columnViewportPosition(0), 0);
+    checked = true;
+    QTest::keyClick(d, Qt::Key_Escape);
+  });
+  fx.screen.run_browse(browse);
+  EXPECT_TRUE(checked);
 }
 
 }  // namespace
