@@ -22,6 +22,7 @@ using FieldValue = std::variant<Text, runtime::Decimal, runtime::Date>;
 struct Field {
   std::string id{};  // how scripts and checks name the field
   Text label{};
+  Frame label_frame = Frame::None;  // the label drawn as a framed text control
   FieldValue value{};
   std::string picture{};  // "@!", "999999", "99.99", "99/99/9999" ...
   int width = 0;        // text: bytes stored; number: the STR width

@@ -31,4 +31,7 @@ struct Colour {
 
 enum class Align { Left, Right, Centre };
 
+// The 3D look of a text: inset (shaded), etched box, raised.
+enum class Frame { None, Shaded, Box, Raised };
+
 }  // namespace zelto::screen

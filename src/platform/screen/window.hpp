@@ -20,8 +20,6 @@
 
 namespace zelto::screen {
 
-enum class Frame { None, Shaded, Box, Raised };
-
 struct PanelStyle {
   Align align = Align::Left;
   bool bottom = false;      // text anchored to the bottom edge

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/screen/qt/field_edit.hpp"
+#include "platform/screen/qt/field_label.hpp"
 #include "platform/screen/qt/key_map.hpp"
 #include "platform/screen/qt/qt_text.hpp"
 
@@ -21,7 +22,7 @@ FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent),
   outer->addLayout(grid);
   for (std::size_t i = 0; i < session.field_count(); ++i) {
     const Field& f = session.field(i);
-    Row row{new QLabel(to_qt(f.label), this), new FieldEdit(session, i, this), new QLabel(this)};
+    Row row{make_field_label(f, this), new FieldEdit(session, i, this), new QLabel(this)};
     row.edit->setOnClick([this](std::size_t at) {
       session_.click_field(at);
       sync();
@@ -56,7 +57,7 @@ void FormDialog::sync() {
     rows_[i].label->setVisible(f.visible);
     rows_[i].edit->setVisible(f.visible);
     rows_[i].description->setVisible(f.visible);
-    rows_[i].label->setText(to_qt(f.label));
+    set_field_label_text(*rows_[i].label, f.label);
     rows_[i].description->setText(to_qt(f.description));
     rows_[i].edit->updateGeometry();
     rows_[i].edit->update();

@@ -23,6 +23,8 @@ class FormDialog : public QDialog {
   void sync();
   FieldEdit* input(std::size_t i) const { return rows_.at(i).edit; }
   QPushButton* button(std::size_t i) const { return buttons_.at(i); }
+  // A plain label, or a TSSay when the field asks for a framed one.
+  QWidget* label(std::size_t i) const { return rows_.at(i).label; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -31,7 +33,7 @@ class FormDialog : public QDialog {
 
  private:
   struct Row {
-    QLabel* label;
+    QWidget* label;
     FieldEdit* edit;
     QLabel* description;
   };

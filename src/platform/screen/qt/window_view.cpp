@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/screen/qt/field_edit.hpp"
+#include "platform/screen/qt/field_label.hpp"
 #include "platform/screen/qt/key_map.hpp"
 #include "platform/screen/qt/qt_text.hpp"
 #include "ui/tssay.hpp"
@@ -75,7 +76,7 @@ void WindowView::build_entry() {
   int x = 8;
   for (std::size_t i = 0; i < entry->field_count(); ++i) {
     const Field& f = entry->field(i);
-    auto* label = new QLabel(to_qt(f.label), this);
+    QWidget* label = make_field_label(f, this);
     auto* edit = new FieldEdit(*entry, i, this);
     edit->setOnClick([this](std::size_t at) {
       if (window_.entry()) window_.entry()->click_field(at);

@@ -47,7 +47,7 @@ class WindowView : public QWidget {
   std::map<std::string, ui::TSSay*> panels_;
   std::map<std::string, QPushButton*> buttons_;
   const FormSession* entry_built_ = nullptr;
-  std::vector<std::pair<QLabel*, FieldEdit*>> inputs_;
+  std::vector<std::pair<QWidget*, FieldEdit*>> inputs_;
   QLabel* message_bar_ = nullptr;
 };
 
