@@ -199,6 +199,40 @@ TEST(ScriptedScreen, PlayDrivesTheWindowOpenedLastAndItsParent) {
   EXPECT_THAT(error_of([&] { s.play(); }), HasSubstr("nothing is shown that it answers"));
 }
 
+TEST(ScriptedScreen, ExpectationsClockStepsAndTheEnd) {
+  ScriptedScreen s;
+  std::vector<std::string> clock;
+  s.set_clock_setter([&](const std::string& t) { clock.push_back(t); });
+  Window& frame = s.open_window({.name = "frame", .title = "ZeltoECF"});
+  bool ended = false;
+  frame.bind_key(Key::F11, [&] {
+    s.show_timed("Zelto Sistemas ", "Ate logo", 1s);
+    ended = true;
+  });
+  s.script() = Script::parse(
+      "clock 11/12/2026 10:30\n"
+      "expect \"ZeltoECF\"   # the frame's title\n"
+      "press F11\n"
+      "expect \"Ate logo\"\n"
+      "clock 12/12/2026 08:00\n"
+      "end\n");
+  s.play([&] { return ended; });
+  EXPECT_EQ(clock, (std::vector<std::string>{"11/12/2026 10:30", "12/12/2026 08:00"}));
+  EXPECT_TRUE(s.take_end());
+  s.expect_done();
+
+  // An expectation looks only past the previous one.
+  s.script().expect("Ate logo");
+  EXPECT_THAT(error_of([&] { s.settle(); }), HasSubstr("expect \"Ate logo\": not shown"));
+  // A box that comes where the script expects the end.
+  s.script() = Script::parse("end");
+  EXPECT_THAT(error_of([&] { s.show_error(kTitle, "Falhou"); }), HasSubstr("next step is: end"));
+  EXPECT_EQ(error_of([] { Script::parse("clock 11-12-2026 10:30"); }), "script line 1: clock DD/MM/YYYY HH:MM");
+  ScriptedScreen no_clock;
+  no_clock.script().clock("11/12/2026 10:30");
+  EXPECT_THAT(error_of([&] { no_clock.settle(); }), HasSubstr("no clock to set"));
+}
+
 TEST(Script, ParseErrorsNameTheLine) {
   EXPECT_EQ(error_of([] { Script::parse("press Enter\npress Foo\n"); }), "script line 2: no key named Foo");
   EXPECT_EQ(error_of([] { Script::parse("answer \"x\" maybe"); }), "script line 1: answer \"text\" yes|no");

@@ -1,6 +1,7 @@
 #include "platform/screen/scripted/script.hpp"
 
 #include <cctype>
+#include <initializer_list>
 
 namespace zelto::screen::scripted {
 namespace {
@@ -51,6 +52,18 @@ std::vector<std::string> tokens(std::string_view line, std::size_t number) {
   return out;
 }
 
+// "DD/MM/YYYY" and "HH:MM" by their shape; the runner that sets the clock
+// checks the calendar.
+bool clock_shape(const std::string& date, const std::string& time) {
+  auto digits_at = [](const std::string& s, std::initializer_list<std::size_t> at) {
+    for (std::size_t i : at)
+      if (i >= s.size() || !std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+    return true;
+  };
+  return date.size() == 10 && date[2] == '/' && date[5] == '/' && digits_at(date, {0, 1, 3, 4, 6, 7, 8, 9}) &&
+         time.size() == 5 && time[2] == ':' && digits_at(time, {0, 1, 3, 4});
+}
+
 }  // namespace
 
 std::string describe(const Step& s) {
@@ -61,6 +74,9 @@ std::string describe(const Step& s) {
     case Step::Kind::Press: return "press " + key_name(s.key);
     case Step::Kind::Button: return "button " + quoted(s.text);
     case Step::Kind::Focus: return "focus " + quoted(s.text);
+    case Step::Kind::Expect: return "expect " + quoted(s.text);
+    case Step::Kind::Clock: return "clock " + s.text;
+    case Step::Kind::End: return "end";
     case Step::Kind::Choose: {
       std::string out = "choose";
       for (const auto& p : s.path) out += " " + quoted(p);
@@ -125,6 +141,26 @@ Script& Script::focus(std::string field_id) {
   return add(std::move(s));
 }
 
+Script& Script::expect(std::string text) {
+  Step s;
+  s.kind = Step::Kind::Expect;
+  s.text = std::move(text);
+  return add(std::move(s));
+}
+
+Script& Script::clock(std::string date_time) {
+  Step s;
+  s.kind = Step::Kind::Clock;
+  s.text = std::move(date_time);
+  return add(std::move(s));
+}
+
+Script& Script::end() {
+  Step s;
+  s.kind = Step::Kind::End;
+  return add(std::move(s));
+}
+
 Step Script::take() {
   Step s = std::move(steps_.front());
   steps_.pop_front();
@@ -158,6 +194,14 @@ Script Script::parse(std::string_view text) {
       script.button(one());
     } else if (verb == "focus") {
       script.focus(one());
+    } else if (verb == "expect") {
+      script.expect(one());
+    } else if (verb == "clock") {
+      if (t.size() != 3 || !clock_shape(t[1], t[2])) throw ScriptError(where + "clock DD/MM/YYYY HH:MM");
+      script.clock(t[1] + " " + t[2]);
+    } else if (verb == "end") {
+      if (t.size() != 1) throw ScriptError(where + "end takes nothing");
+      script.end();
     } else if (verb == "press") {
       if (t.size() < 2) throw ScriptError(where + "press needs a key");
       for (std::size_t i = 1; i < t.size(); ++i) {

@@ -13,6 +13,11 @@
 //   button "&Gravar"                  a button, by caption ("&" optional)
 //   choose "A. Utilitarios" "F. Sair" a menu entry by its path of labels
 //   focus "C012"                      the focus must be on this field
+//   expect "Impressora Nao Cadastrada" this text was shown (in a text or a
+//                                     title) since the previous expect
+//   clock 11/12/2026 10:30            the date and time the program reads
+//                                     from here on
+//   end                               the program has ended its run here
 
 #include <deque>
 #include <stdexcept>
@@ -20,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/screen/driver_error.hpp"
 #include "platform/screen/keys.hpp"
 
 namespace zelto::screen::scripted {
@@ -27,15 +33,15 @@ namespace zelto::screen::scripted {
 // A script that does not fit what the program shows. Thrown out of the
 // screen call at once, so that a test fails where the road went astray
 // instead of waiting for a person.
-class ScriptError : public std::runtime_error {
+class ScriptError : public DriverError {
  public:
-  using std::runtime_error::runtime_error;
+  using DriverError::DriverError;
 };
 
 struct Step {
-  enum class Kind { Answer, Ok, Type, Press, Button, Choose, Focus };
+  enum class Kind { Answer, Ok, Type, Press, Button, Choose, Focus, Expect, Clock, End };
   Kind kind = Kind::Press;
-  std::string text{};  // UTF-8
+  std::string text{};  // UTF-8; for Clock "DD/MM/YYYY HH:MM"
   bool yes = false;
   Key key = Key::None;
   std::vector<std::string> path{};
@@ -53,6 +59,9 @@ class Script {
   Script& button(std::string caption);
   Script& choose(std::vector<std::string> path);
   Script& focus(std::string field_id);
+  Script& expect(std::string text);
+  Script& clock(std::string date_time);
+  Script& end();
   Script& add(Step step);
 
   // The text form; a malformed line throws ScriptError naming its number.

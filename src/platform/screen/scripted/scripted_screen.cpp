@@ -51,7 +51,44 @@ void ScriptedScreen::unexpected(const std::string& shown) const {
   throw ScriptError("unexpected " + shown + "; the script's next step is: " + describe(script_.next()));
 }
 
+void ScriptedScreen::check_expectation(const std::string& wanted) {
+  const auto& entries = transcript_.entries();
+  for (std::size_t i = expect_from_; i < entries.size(); ++i) {
+    const auto& e = entries[i];
+    if (e.text.find(wanted) != std::string::npos || e.title.find(wanted) != std::string::npos) {
+      expect_from_ = i + 1;
+      return;
+    }
+  }
+  throw ScriptError("expect \"" + wanted + "\": not shown since the previous expectation (" +
+                    std::to_string(entries.size() - expect_from_) + " entries looked at)");
+}
+
+void ScriptedScreen::settle() {
+  while (!script_.empty()) {
+    const Step& next = script_.next();
+    if (next.kind == Step::Kind::Expect) {
+      const Step s = script_.take();
+      check_expectation(s.text);
+    } else if (next.kind == Step::Kind::Clock) {
+      const Step s = script_.take();
+      if (!clock_setter_) throw ScriptError("clock " + s.text + ": this run has no clock to set");
+      clock_setter_(s.text);
+    } else {
+      return;
+    }
+  }
+}
+
+bool ScriptedScreen::take_end() {
+  settle();
+  if (script_.empty() || script_.next().kind != Step::Kind::End) return false;
+  script_.take();
+  return true;
+}
+
 Step ScriptedScreen::take_box_step(const std::string& kind, const Text& title, const Text& text) {
+  settle();
   const std::string shown = kind + " box [" + cp1252_to_utf8(title) + "] \"" + cp1252_to_utf8(text) + "\"";
   if (script_.empty()) unexpected(shown);
   const Step& s = script_.next();
@@ -93,6 +130,7 @@ void ScriptedScreen::do_run_form(FormSession& form) {
       return std::string("nothing");
     };
     const std::string shown = "form [" + cp1252_to_utf8(title) + "] waiting for input (focus on " + focus_name() + ")";
+    settle();
     if (script_.empty()) unexpected(shown);
     const Step& next = script_.next();
     switch (next.kind) {
@@ -135,6 +173,7 @@ void ScriptedScreen::do_run_browse(BrowseSession& browse) {
   record("browse", title, "");
   while (browse.open()) {
     const std::string shown = "browse [" + cp1252_to_utf8(title) + "] waiting for input";
+    settle();
     if (script_.empty()) unexpected(shown);
     const Step& next = script_.next();
     auto row_text = [&] {
@@ -179,6 +218,7 @@ void ScriptedScreen::do_run_browse(BrowseSession& browse) {
 
 bool ScriptedScreen::do_popup_menu(const Menu& menu) {
   const std::string shown = "pop-up menu";
+  settle();
   if (script_.empty()) unexpected(shown);
   const Step& next = script_.next();
   if (next.kind == Step::Kind::Press && next.key == Key::Esc) {
@@ -218,8 +258,10 @@ void ScriptedScreen::window_opened(Window& window) { record("window", window.spe
 
 Window* ScriptedScreen::active_window() { return windows().empty() ? nullptr : windows().back().get(); }
 
-void ScriptedScreen::play() {
-  while (!script_.empty()) {
+void ScriptedScreen::play(const std::function<bool()>& ended) {
+  for (;;) {
+    settle();
+    if (script_.empty() || script_.next().kind == Step::Kind::End || (ended && ended())) return;
     Window* w = active_window();
     const std::string where = w ? "window " + w->name() : "no window";
     const Step& next = script_.next();

@@ -8,6 +8,13 @@
 // Nothing ever waits for a person: a box, form, browse or menu that the
 // script does not answer throws ScriptError at once, naming what was shown
 // and the step the script had instead.
+//
+// Expectations and clock steps are taken as soon as they come up, before
+// whatever step follows them: "expect" looks back over what was shown since
+// the previous expectation, "clock" goes to the clock setter. An "end" step
+// is left for the one running the program to check.
+
+#include <functional>
 
 #include "platform/screen/screen.hpp"
 #include "platform/screen/scripted/script.hpp"
@@ -26,10 +33,20 @@ class ScriptedScreen : public Screen {
   // Plays the steps that are not answers to something shown: keys, typing
   // and button clicks on the window opened last (keys it does not take go
   // to its parent). Modal screens that their actions open take their own
-  // steps. Returns when the script is done.
-  void play();
+  // steps. Returns when the script is done, when its next step is "end", or
+  // as soon as `ended` says the program's run is over.
+  void play(const std::function<bool()>& ended = {});
+  // Takes the expectations and clock steps that come next.
+  void settle();
+  // Takes an "end" step when it comes next (after settling); false if
+  // another step or none comes next.
+  bool take_end();
   // Throws ScriptError when steps are left over.
   void expect_done() const;
+
+  // Where "clock" steps go, with their "DD/MM/YYYY HH:MM"; without a setter
+  // a clock step is a ScriptError.
+  void set_clock_setter(std::function<void(const std::string&)> setter) { clock_setter_ = std::move(setter); }
 
   // The window that top-level steps go to: the one opened last.
   Window* active_window();
@@ -52,8 +69,12 @@ class ScriptedScreen : public Screen {
   [[noreturn]] void unexpected(const std::string& shown) const;
   Step take_box_step(const std::string& kind, const Text& title, const Text& text);
 
+  void check_expectation(const std::string& wanted);
+
   Script script_;
   Transcript transcript_;
+  std::size_t expect_from_ = 0;  // transcript entries before it were matched already
+  std::function<void(const std::string&)> clock_setter_;
 };
 
 }  // namespace zelto::screen::scripted
