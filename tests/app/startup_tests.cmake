@@ -1,0 +1,12 @@
+# Start-up, the post-login set-up, the error log and the orderly end; the
+# headless program run end to end.
+list(APPEND APP_TEST_SOURCES
+  startup_error_log_test.cpp
+  startup_script_test.cpp
+  startup_sequence_test.cpp
+  startup_settings_test.cpp
+)
+# The end-to-end test runs the built zeltoecf-script.
+cmake_language(DEFER CALL add_dependencies app_tests zeltoecf-script)
+cmake_language(DEFER CALL target_compile_definitions app_tests PRIVATE
+  "ZELTOECF_SCRIPT=\"$<TARGET_FILE:zeltoecf-script>\"")
