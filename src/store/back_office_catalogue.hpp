@@ -1,8 +1,8 @@
 #pragma once
 // The back office's tables that this program opens by alias on demand
 // (G_ABRE5): the counters NV, the general parameters CG and the fiscal
-// options CG1, and every table the SINTEGRA pass, the closings and the
-// export of receipts read or write, each with its index files in order.
+// options CG1, and the tables whose keys the SINTEGRA pass, the closings
+// and the export of receipts rely on, each with its index files in order.
 // The back office owns these tables; their fields are its own, and the
 // checkout relies only on the file names, aliases and keys given here.
 //

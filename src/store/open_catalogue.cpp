@@ -38,8 +38,9 @@ Opened open_catalogue_entry(core::Ctx& ctx, const CatalogueEntry& entry, Opening
   try {
     ctx.db.use(entry.file(), entry.alias(), entry.mode, orders);
     if (entry.alias() == "IO") {
-      // The receipt's work table is held exclusively with its three orders
-      // as a table of its own from here on.
+      // Opened again once its index files exist: the work table of the
+      // receipt being sold must be this instance's alone, with its three
+      // orders, whatever the first open left behind.
       ctx.db.close(entry.alias());
       ctx.db.use(entry.file(), entry.alias(), xbase::OpenMode::Exclusive, orders);
     }
