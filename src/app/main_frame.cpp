@@ -71,6 +71,7 @@ void OLD_MAIN(Ctx& ctx, const StartupHost& host) {
   core::run_guarded(ctx, "INICIA_VARIAVEIS", [&] { start_sales_screen(ctx); });
   ctx.screen.set_message(status_line(ctx.g));
   if (!ctx.run.end_requested && host.run_until_end) host.run_until_end();
+  if (ctx.run.end_requested) ctx.screen.close_window(kFrameWindow);
 }
 
 }  // namespace zelto::app

@@ -53,8 +53,8 @@ void GRAVAR_LOG_ERRO(core::Ctx& ctx);
 
 // "Deseja Finalizar a Execucao do ZeltoECF": yes runs the orderly end.
 void SAIR_SISTEMA(core::Ctx& ctx);
-// The orderly end: temporary files deleted, the main frame let go and
-// closed, the run ended. Returns true.
+// The orderly end: temporary files deleted, the main frame let go, the run
+// ended (the frame then closes). Returns true.
 bool FECHA_SISTEMA(core::Ctx& ctx);
 // Closes every table and ends the run at once (from the login window).
 void SAIR_ECF(core::Ctx& ctx);

@@ -1,7 +1,6 @@
 // The ways out of a run: the question of F11 and the menu, the orderly
 // end, and the way out of the login window.
 
-#include "app/main_frame.hpp"
 #include "app/startup.hpp"
 #include "core/dialogs.hpp"
 #include "platform/runtime/text.hpp"
@@ -17,7 +16,9 @@ bool FECHA_SISTEMA(core::Ctx& ctx) {
   if (!runtime::trim(ctx.g.VTMP).empty()) store::G_DELTMP(ctx, true);
   ctx.g.WFIN_PROG = true;
   ctx.g.WCONFFFFF = true;
-  ctx.screen.close_window(kFrameWindow);
+  // The frame closes when the main loop sees the end, once the key or menu
+  // entry that got here has returned: a window must not go away under its
+  // own key handler.
   ctx.run.request_end("FECHA_SISTEMA");
   return true;
 }

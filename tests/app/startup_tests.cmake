@@ -10,3 +10,11 @@ list(APPEND APP_TEST_SOURCES
 cmake_language(DEFER CALL add_dependencies app_tests zeltoecf-script)
 cmake_language(DEFER CALL target_compile_definitions app_tests PRIVATE
   "ZELTOECF_SCRIPT=\"$<TARGET_FILE:zeltoecf-script>\"")
+# The main frame on the real screen.
+if(ZELTO_WITH_QT)
+  zelto_test(NAME app_startup_qt_tests
+    SOURCES startup_qt_test.cpp
+    DEPS zelto_app zelto_screen_qt Qt6::Test
+    LABELS app)
+  target_compile_definitions(app_startup_qt_tests PRIVATE ZELTO_TEST_FONT="${PROJECT_SOURCE_DIR}/tests/ui/fonts/DejaVuSans.ttf")
+endif()
