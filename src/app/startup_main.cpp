@@ -11,8 +11,10 @@
 #include "core/run_guard.hpp"
 #include "platform/os/file_lookup.hpp"
 #include "platform/runtime/text.hpp"
+#include "platform/xbase/error.hpp"
 #include "store/lookup.hpp"
 #include "store/open_catalogue.hpp"
+#include "store/open_failure.hpp"
 #include "store/reindex.hpp"
 
 namespace zelto::app {
@@ -29,6 +31,19 @@ const Text kNoOperatorsHere = "Nao achou o arquivo m001 de usuarios nesta pasta"
 void stop(Ctx& ctx, const Text& message) {
   core::G_ERRO(ctx, message);
   ctx.run.request_end(message);
+}
+
+// A table the start reads that will not open (another instance holds it,
+// it is damaged) is said plainly, and the run ends: it is the folder's
+// state, not a failure of the program.
+bool read_at_start(Ctx& ctx, std::string_view file, const std::function<void()>& read) {
+  try {
+    read();
+    return true;
+  } catch (const xbase::Error& e) {
+    stop(ctx, store::open_failure_message(file, e));
+    return false;
+  }
 }
 
 bool operators_file_present(Ctx& ctx, std::string_view name) {
@@ -89,10 +104,12 @@ void start_up(Ctx& ctx, const StartupHost& host) {
   core::Globals& g = ctx.g;
   load_signing_library(ctx);
   if (!operators_file_present(ctx, "m001.dbf")) return stop(ctx, kNoOperatorsFile);
-  if (!has_service_operator(ctx)) return stop(ctx, kNoServiceOperator);
+  bool service_operator = false;
+  if (!read_at_start(ctx, "m001.dbf", [&] { service_operator = has_service_operator(ctx); })) return;
+  if (!service_operator) return stop(ctx, kNoServiceOperator);
 
   VAR_DEFINE_PUBLIC(g);
-  CONF_AMBIENTE(ctx);
+  if (!read_at_start(ctx, "m226.dbf", [&] { CONF_AMBIENTE(ctx); })) return;
   g.VUSU = "GER";
   g.VSENHA.clear();
   g.VBITMAP = true;
@@ -102,14 +119,17 @@ void start_up(Ctx& ctx, const StartupHost& host) {
   read_fingerprint_serial(ctx);
   // At start the configuration is had exclusively: a second instance of
   // the program on the same folder stops here.
-  read_first_record(ctx, "Conf", "CONF", xbase::OpenMode::Exclusive,
-                    [&](const SettingsRecord& conf) { load_start_settings(g, conf); });
+  const bool conf_read = read_at_start(ctx, "CONF.DBF", [&] {
+    read_first_record(ctx, "Conf", "CONF", xbase::OpenMode::Exclusive,
+                      [&](const SettingsRecord& conf) { load_start_settings(g, conf); });
+  });
+  if (!conf_read) return;
   start_payment_state(g);
   g.W_NTRANSP = Text(42, ' ');
   g.W_NOBSERV = Text(42, ' ');
 
   if (!operators_file_present(ctx, "M001.DBF")) return stop(ctx, kNoOperatorsHere);
-  make_operator_indexes(ctx);
+  if (!read_at_start(ctx, "M001.DBF", [&] { make_operator_indexes(ctx); })) return;
   if (!store::ABRIR_M001(ctx)) return;
 
   open_start_window(ctx, host);

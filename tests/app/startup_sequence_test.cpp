@@ -72,6 +72,18 @@ TEST(Startup, AnOperatorsTableWithoutTheServiceOperatorIsRefused) {
   EXPECT_TRUE(t.db.aliases().empty());
 }
 
+TEST(Startup, AConfigurationHeldByAnotherInstanceStopsTheSecondOne) {
+  Startup t;
+  t.with_data();
+  xbase::Workspace first({t.dir.path(), true, {}});
+  first.use("CONF.DBF", "CO", xbase::OpenMode::Shared);
+  t.script().ok("O arquivo CONF.DBF nao pode ser aberto: esta em uso por outro programa");
+  t.run_main();
+  EXPECT_TRUE(t.run.end_requested);
+  EXPECT_TRUE(t.transcript().texts("window").empty());
+  EXPECT_FALSE(std::filesystem::exists(t.dir / "error.log"));  // the folder's state, not a failure
+}
+
 TEST(Startup, AnOperatorWithoutACashAccountSellsIntoTheDrawer) {
   Startup t;
   t.with_data();
