@@ -27,7 +27,6 @@ struct DemoSummary {
 //
 // Seals (MD5_REGI) are left blank: record sealing is not built yet, so the
 // sealed tables hold records whose seal does not verify until it is.
-DemoSummary make_demo_folder(const std::filesystem::path& dir, const FixtureSource& fixtures,
-                             const os::LocalTime& now);
+DemoSummary make_demo_folder(const std::filesystem::path& dir, const FixtureSource& fixtures, const os::LocalTime& now);
 
 }  // namespace zelto::demodata

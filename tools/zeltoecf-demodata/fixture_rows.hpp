@@ -33,7 +33,7 @@ struct FixtureRow {
   bool has(std::string_view field) const;
   // Replaces the field's value, or adds the field.
   void set(std::string_view field, std::string text, bool raw = false);
-  std::string where() const;  // "m001.csv line 3"
+  std::string where() const;                  // "m001.csv line 3"
   std::string where(const Cell& cell) const;  // the cell's own line when it has one
   std::string where(std::string_view field) const;
 };

@@ -56,7 +56,8 @@ std::vector<Size> read_sizes(const FixtureRow& family) {
 int family_number(const FixtureRow& family) {
   const std::string text = trim(family.get("FAMILY"));
   if (!all_digits(text) || text.size() > 4 || std::stoi(text) < 1)
-    throw DemoError(family.where() + ": FAMILY \"" + text + "\" is not a number from 1 to " + std::to_string(kMaxFamily));
+    throw DemoError(family.where() + ": FAMILY \"" + text + "\" is not a number from 1 to " +
+                    std::to_string(kMaxFamily));
   return std::stoi(text);
 }
 

@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    const auto fixtures = args->fixtures ? demodata::FixtureSource::folder(*args->fixtures)
-                                         : demodata::FixtureSource::embedded();
+    const auto fixtures =
+        args->fixtures ? demodata::FixtureSource::folder(*args->fixtures) : demodata::FixtureSource::embedded();
     os::SystemClock clock;
     const auto summary = demodata::make_demo_folder(args->dir, fixtures, clock.now());
     std::cout << "zeltoecf-demodata: demo data folder made in " << args->dir << "\n"

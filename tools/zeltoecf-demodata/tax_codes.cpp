@@ -28,9 +28,11 @@ TaxCodes::TaxCodes(const std::vector<FixtureRow>& situation_rates, const std::ve
     sales[trim(r.get("C100"))].push_back({upper(trim(r.get("C478"))), upper(trim(r.get("C674")))});
   }
   for (auto& [situation, entries] : sales) {
-    std::stable_sort(entries.begin(), entries.end(), [](const SaleEntry& a, const SaleEntry& b) { return a.tax < b.tax; });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const SaleEntry& a, const SaleEntry& b) { return a.tax < b.tax; });
     auto named = [](const SaleEntry& e) { return !e.rate.empty(); };
-    auto icms = std::find_if(entries.begin(), entries.end(), [&](const SaleEntry& e) { return e.tax == "ICMS" && named(e); });
+    auto icms =
+        std::find_if(entries.begin(), entries.end(), [&](const SaleEntry& e) { return e.tax == "ICMS" && named(e); });
     auto first = std::find_if(entries.begin(), entries.end(), named);
     if (icms != entries.end())
       rate_of_situation_[situation] = icms->rate;
