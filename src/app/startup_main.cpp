@@ -145,8 +145,7 @@ void start_up(Ctx& ctx, const StartupHost& host) {
 }  // namespace
 
 void MAIN(Ctx& ctx, const StartupHost& host) {
-  // A failure the start cannot go on from (a damaged operators table, the
-  // configuration held by another instance) is logged and shown like any
+  // Anything else the start cannot go on from is logged and shown like any
   // failed operation, and ends the run.
   if (!core::run_guarded(ctx, "MAIN", [&] { start_up(ctx, host); }) && !ctx.run.end_requested)
     ctx.run.request_end("MAIN");
