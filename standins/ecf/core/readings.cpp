@@ -76,7 +76,7 @@ std::vector<std::string> cotepe_records(const FiscalMemory& m, const DateTime& n
   out.push_back("E01" + field(m.serial, 20) + field("ECFSIM", 20) + field(make_code(m.make) + " ECF-IF", 20) +
                 digits(m.user, 2) + digits(m.cro, 3) + format_date(now.date, DateForm::YYYYMMDD) + hhmmss(now));
   out.push_back("E02" + field(m.serial, 20) + field(m.header.empty() ? "" : m.header.front(), 40) +
-                field(m.header.size() > 2 ? m.header[2] : "", 40));
+                field(m.header.size() > 2 ? m.header[2] : "", 48));
   for (const ZRecord* z : zs) {
     out.push_back("E12" + field(m.serial, 20) + digits(z->crz, 6) + digits(z->coo, 6) + digits(z->cro, 6) +
                   format_date(z->movement, DateForm::YYYYMMDD) + format_date(z->made.date, DateForm::YYYYMMDD) +

@@ -27,6 +27,8 @@ void keep(Output& into, Output& from) {
 
 CallResult run_command(const fs::path& folder, Make make, CallKind kind, const Operation& op) {
   try {
+    // No printer here: no lock file left behind either.
+    if (!fs::exists(folder / files::kMemory)) return no_answer("no printer in this folder (ecfsim init)");
     PrinterLock lock(folder);
     Faults faults = load_faults(folder);
     const Faults faults_before = faults;

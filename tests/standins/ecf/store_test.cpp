@@ -60,6 +60,33 @@ TEST(Store, AProcessKilledWhileWritingLeavesThePreviousMemoryWhole) {
   EXPECT_EQ(f.memory().coo, before.coo + 1);
 }
 
+TEST(Store, TwoProcessesTakeTurnsAndLoseNoCommand) {
+  PrinterFolder f;
+  const int coo = f.memory().coo;
+  constexpr int kEach = 15;
+  pid_t children[2];
+  for (pid_t& child : children) {
+    child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+      for (int i = 0; i < kEach; ++i) {
+        CallResult r = f.call([](Printer& p) { return p.x_reading(); });
+        if (!r.outcome.ok()) ::_exit(1);
+      }
+      ::_exit(0);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(f.memory().coo, coo + 2 * kEach);
+  int documents = 0;
+  for (const auto& line : f.roll()) documents += read_document_line(line) ? 1 : 0;
+  EXPECT_EQ(documents, 1 + 2 * kEach) << "every reading whole on the roll";
+}
+
 TEST(Faults, ControlFileRoundTripAndTheOrderFaultsStrikeIn) {
   Faults f;
   f.paper = Faults::Paper::Low;
