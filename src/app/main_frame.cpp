@@ -14,13 +14,9 @@ using core::Text;
 
 void read_window_settings(Ctx& ctx) {
   core::Globals& g = ctx.g;
-  xbase::Table* co = ctx.db.find("CO");
-  if (co) co->go_top();
-  load_screen_settings(g, SettingsRecord(co));
+  load_screen_settings(g, first_record(ctx, "CO"));
   g.WVOLTARITENS = false;
-  xbase::Table* cg = ctx.db.find("CG");
-  if (cg) cg->go_top();
-  const SettingsRecord general(cg);
+  const SettingsRecord general = first_record(ctx, "CG");
   g.VLEMENUS = general.is("C596", "N") ? "N" : "S";
   g.WOBRUSH = runtime::trim(general.text("C597"));
 }

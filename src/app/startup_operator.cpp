@@ -16,14 +16,9 @@ using core::Ctx;
 using core::Text;
 using runtime::trim;
 
-// The operator's record of a table keyed by operator code in order 1; the
-// table stays on it (at its end when the operator has none).
+// The operator's record of a table keyed by operator code in order 1.
 SettingsRecord seek_operator(Ctx& ctx, std::string_view alias) {
-  xbase::Table* t = ctx.db.find(alias);
-  if (!t) return SettingsRecord(nullptr);
-  t->set_order(1);
-  t->seek(runtime::padr(ctx.g.VUSU, 3));
-  return SettingsRecord(*t);
+  return seek_record(ctx, alias, 1, runtime::padr(ctx.g.VUSU, 3));
 }
 
 // A background named by a preference: the picture file when the name

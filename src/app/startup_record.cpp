@@ -40,6 +40,23 @@ void assign_setting(core::Globals& g, std::string_view name, const SettingsRecor
   }
 }
 
+SettingsRecord first_record(core::Ctx& ctx, std::string_view alias) {
+  xbase::Table* t = ctx.db.find(alias);
+  if (t) t->go_top();
+  return SettingsRecord(t);
+}
+
+SettingsRecord seek_record(core::Ctx& ctx, std::string_view alias, int order, const core::Text& key, bool* found) {
+  xbase::Table* t = ctx.db.find(alias);
+  bool hit = false;
+  if (t) {
+    t->set_order(order);
+    hit = t->seek(key);
+  }
+  if (found) *found = hit;
+  return SettingsRecord(t);
+}
+
 void read_first_record(core::Ctx& ctx, std::string_view file, std::string_view alias, xbase::OpenMode mode,
                        const std::function<void(const SettingsRecord&)>& read) {
   std::string name(file);

@@ -39,6 +39,14 @@ class SettingsRecord {
 // the text, number settings the number.
 void assign_setting(core::Globals& g, std::string_view name, const SettingsRecord& record, std::string_view field);
 
+// The first record of the table open as `alias` (blank when none is).
+SettingsRecord first_record(core::Ctx& ctx, std::string_view alias);
+// The record of the table open as `alias` found on `key` in `order`; the
+// table stays on it, or at its end when there is none (blank then, and
+// `found` false).
+SettingsRecord seek_record(core::Ctx& ctx, std::string_view alias, int order, const core::Text& key,
+                           bool* found = nullptr);
+
 // Opens `file` by itself under `alias`, hands its first record to `read`
 // and closes it again, also when reading fails. A table that is not in the
 // folder reads blank.

@@ -16,22 +16,6 @@ namespace {
 using core::Ctx;
 using core::Text;
 
-SettingsRecord first_record(Ctx& ctx, std::string_view alias) {
-  xbase::Table* t = ctx.db.find(alias);
-  if (t) t->go_top();
-  return SettingsRecord(t);
-}
-
-// A table keyed in `order` on `key`, left on the record found (or at its end).
-SettingsRecord seek(Ctx& ctx, std::string_view alias, int order, const Text& key, bool& found) {
-  xbase::Table* t = ctx.db.find(alias);
-  found = false;
-  if (!t) return SettingsRecord(nullptr);
-  t->set_order(order);
-  found = t->seek(key);
-  return SettingsRecord(*t);
-}
-
 void start_sale_state(core::Globals& g) {
   g.WTOTALVALOR = g.WVALOR = g.WDESC = g.NDESC = g.NACRE = g.WVALORPRODU = core::Decimal(0);
   g.WCODIGCLIEN = core::Decimal(0);
@@ -59,8 +43,7 @@ void INICIA_VARIAVEIS(Ctx& ctx) {
   if (!load_sales_settings(g, first_record(ctx, "CO"))) core::G_ERRO(ctx, "Impressora Nao Cadastrada");
   load_payment_form_settings(g, first_record(ctx, "CG"));
 
-  bool found = false;
-  const SettingsRecord us = seek(ctx, "US", 1, runtime::padr(g.VUSU, 3), found);
+  const SettingsRecord us = seek_record(ctx, "US", 1, runtime::padr(g.VUSU, 3));
   const Text account = us.text("C083");
   g.VCAIXAUSUAR = runtime::trim(account).empty() ? Text("GAVETA") : account;
   g.VVENDEUSUAR = us.text("C014");
@@ -68,7 +51,8 @@ void INICIA_VARIAVEIS(Ctx& ctx) {
   start_sale_state(g);
 
   // An operator's own cash account is the operator code and three blanks.
-  const SettingsRecord period = seek(ctx, "RE", 2, "A" + runtime::padr(g.VUSU, 3) + "   ", found);
+  bool found = false;
+  const SettingsRecord period = seek_record(ctx, "RE", 2, "A" + runtime::padr(g.VUSU, 3) + "   ", &found);
   if (found) {
     g.WABERTCAIXA = period.text("C096") + period.text("C104");
     g.WCAIXACODIG = period.text("C083");
