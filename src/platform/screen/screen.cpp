@@ -91,6 +91,10 @@ void Screen::close_window(std::string_view name) {
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w->name() == name; });
   if (it == windows_.end()) return;
   window_closing(**it);
+  (*it)->set_observer({});
+  // A window is often closed by its own key or button action, which is
+  // still running: keep the object until the screen goes.
+  closed_.push_back(std::move(*it));
   windows_.erase(it);
 }
 

@@ -87,6 +87,7 @@ class Screen {
   bool blocked_ = false;
   Text message_;
   std::vector<std::unique_ptr<Window>> windows_;
+  std::vector<std::unique_ptr<Window>> closed_;
 };
 
 }  // namespace zelto::screen

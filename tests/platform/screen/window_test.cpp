@@ -4,6 +4,7 @@
 
 #include "platform/screen/hot_key.hpp"
 #include "platform/screen/menu.hpp"
+#include "platform/screen/scripted/scripted_screen.hpp"
 
 namespace zelto::screen {
 namespace {
@@ -52,6 +53,17 @@ TEST(Window, ObserverHearsEveryChange) {
   w.set_text("status", "Espere, Processando...");
   w.set_visible("status", false);
   EXPECT_EQ(heard, 3);
+}
+
+TEST(Window, AKeyMayCloseItsOwnWindow) {
+  scripted::ScriptedScreen screen;
+  Window& w = screen.open_window({.name = "frame", .title = "ZeltoECF"});
+  w.bind_key(Key::F11, [&] { screen.close_window("frame"); });
+  int observed = 0;
+  w.set_observer([&] { ++observed; });
+  EXPECT_TRUE(w.press(Key::F11));  // the window object outlives its own key
+  EXPECT_EQ(screen.window("frame"), nullptr);
+  EXPECT_EQ(observed, 0);  // a closed window tells nobody
 }
 
 TEST(HotKeys, CaptionsAndLetters) {

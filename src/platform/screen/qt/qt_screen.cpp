@@ -179,7 +179,11 @@ void QtScreen::window_closing(Window& window) {
   window.set_observer({});
   auto it = views_.find(window.name());
   if (it == views_.end()) return;
-  delete it->second.data();
+  // The view may be inside its own key handler: it goes once that returns.
+  if (WindowView* v = it->second.data()) {
+    v->hide();
+    v->deleteLater();
+  }
   views_.erase(it);
 }
 

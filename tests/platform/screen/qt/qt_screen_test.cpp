@@ -55,6 +55,19 @@ TEST(QtScreen, BlockedInputNeverReachesTheWindows) {
   EXPECT_EQ(pressed, 1);
 }
 
+TEST(QtScreen, AWindowClosedByItsOwnKeyGoesAfterTheKey) {
+  QtFixture fx;
+  Window& w = fx.screen.open_window({.name = "frame", .title = "ZeltoECF"});
+  w.bind_key(Key::F11, [&] { fx.screen.close_window("frame"); });
+  QPointer<WindowView> v = fx.screen.view("frame");
+  ASSERT_TRUE(v);
+  QTest::keyClick(v.data(), Qt::Key_F11);
+  EXPECT_EQ(fx.screen.window("frame"), nullptr);
+  EXPECT_FALSE(v && v->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(v.isNull());
+}
+
 TEST(QtScreen, TimedMessagesAndTonesWaitThroughTheSleeper) {
   QtFixture fx;
   std::string seen;
