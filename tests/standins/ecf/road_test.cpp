@@ -65,8 +65,13 @@ struct Classic : Driver {
   }
   int z(Library& l) override { return l.call(c(e("ReducaoZ")), "", "22:30:00"); }
   std::string last_z(Library& l) override {
-    Buffer b(631);
+    Buffer b(631), movement("000000"), date("000000"), time("000000");
     EXPECT_EQ(l.call(c(e("DadosUltimaReducao")), b.data()), 1);
+    // The other "last reduction" queries agree with its data.
+    EXPECT_EQ(l.call(c(e("DataMovimento")), movement.data()), 1);
+    EXPECT_EQ(movement.text(), b.text().substr(595, 6));
+    EXPECT_EQ(l.call(c(e("DataHoraReducao")), date.data(), time.data()), 1);
+    EXPECT_EQ(date.text() + time.text(), "111226223000");
     return b.text();
   }
   void expect_last_z(const std::string& d, Cents gt, Cents discounts, const Date& movement) override {
@@ -170,9 +175,13 @@ TEST_P(Road, SaleAndReductionAgreeToTheCent) {
   EXPECT_TRUE(f.roll_has(left_right("TROCO R$", "15,01", 48)));
   EXPECT_TRUE(f.roll_has("Volte sempre"));
 
+  f.set_clock(at(2026, 12, 11, 22, 30));
   ASSERT_EQ(d->z(lib), done(make));
   std::string data = d->last_z(lib);
   d->expect_last_z(data, fresh.gt + 3888, 389, Date{2026, 12, 11});
+  const FiscalMemory after = f.memory();
+  const ZRecord& z = after.zs.back();
+  EXPECT_EQ(data, make == Make::EP ? answers::epson_z_data(z) : answers::z_data(z));
   EXPECT_EQ(f.memory().crz, fresh.crz + 1);
   EXPECT_EQ(d->open_receipt(lib), make == Make::EP ? 227 : -27) << "no sale after the day's reduction";
 }
