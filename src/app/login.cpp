@@ -55,7 +55,7 @@ class LoginWindow {
  public:
   LoginWindow(core::Ctx& ctx, const LoginSteps& steps) : ctx_(ctx), steps_(steps) {}
 
-  screen::FormSpec spec() {
+  screen::FormSpec definition() {
     screen::FormSpec s;
     s.title = kTitle;
     auto op = screen::Field::text(kOperatorField, "Usuario...:", ctx_.g.VUSU, 3, "@!");
@@ -104,7 +104,7 @@ class LoginWindow {
   }
 
   void log_in(FormSession& f) {
-    for (std::size_t i = 0; i < f.spec().buttons.size(); ++i) f.set_button_enabled(i, false);
+    for (std::size_t i = 0; i < f.definition().buttons.size(); ++i) f.set_button_enabled(i, false);
     bool done = true;
     {
       auto meter = ctx_.screen.open_progress(kTitle, kSetUpSteps);
@@ -182,7 +182,7 @@ bool SENHA_USUARIO(core::Ctx& ctx, const LoginSteps& steps) {
   ctx.g.WUSOK = false;
   ctx.g.WCONTINUA = false;
   LoginWindow window(ctx, steps);
-  FormSession form(window.spec());
+  FormSession form(window.definition());
   ctx.screen.run_form(form);
   return ctx.g.WCONTINUA;
 }

@@ -32,25 +32,25 @@ void G_DISPL2(Ctx& ctx, const Text& title, int top, int left, int bottom, int ri
               std::vector<BrowseWindowButton> buttons) {
   xbase::Table& table = ctx.db.area(alias);
   screen::TableCursor cursor(table);
-  screen::BrowseSpec spec;
-  spec.title = title;
+  screen::BrowseSpec def;
+  def.title = title;
   // Dialog units: a character cell is 8 by 16 pixels in the standard font.
-  spec.geometry = screen::Rect{left * 8, top * 16, (right - left) * 8, (bottom - top) * 16};
-  spec.striped = ctx.g.VZEBRAR_WINDOW;
+  def.geometry = screen::Rect{left * 8, top * 16, (right - left) * 8, (bottom - top) * 16};
+  def.striped = ctx.g.VZEBRAR_WINDOW;
   for (size_t i = 0; i < columns.size(); ++i) {
     screen::Column c;
     c.heading = i < headings.size() ? headings[i] : Text();
     c.value = columns[i];
-    spec.columns.push_back(std::move(c));
+    def.columns.push_back(std::move(c));
   }
   for (auto& b : buttons) {
     auto action = b.action;
-    spec.buttons.push_back(screen::BrowseButton{
+    def.buttons.push_back(screen::BrowseButton{
         b.caption, [&ctx, action](screen::BrowseSession& session) {
           if (action) action(ctx, session);
         }});
   }
-  screen::BrowseSession session(std::move(spec), cursor);
+  screen::BrowseSession session(std::move(def), cursor);
   ctx.screen.run_browse(session);
 }
 

@@ -378,10 +378,10 @@ const BackOfficeEntry* find_back_office_entry(std::string_view alias) {
 }
 
 std::vector<xbase::OrderSpec> order_specs(const BackOfficeEntry& entry) {
-  std::vector<xbase::OrderSpec> specs;
-  specs.reserve(entry.orders.size());
-  for (const IndexFile& index : entry.orders) specs.push_back({std::string(index.file), std::string(index.key)});
-  return specs;
+  std::vector<xbase::OrderSpec> defs;
+  defs.reserve(entry.orders.size());
+  for (const IndexFile& index : entry.orders) defs.push_back({std::string(index.file), std::string(index.key)});
+  return defs;
 }
 
 }  // namespace zelto::store

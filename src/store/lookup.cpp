@@ -52,10 +52,10 @@ std::vector<xbase::FieldDef> field_defs(const Layout& layout) {
 }
 
 std::vector<xbase::OrderSpec> order_specs(const CatalogueEntry& entry) {
-  std::vector<xbase::OrderSpec> specs;
-  specs.reserve(entry.orders.size());
-  for (const IndexFile& index : entry.orders) specs.push_back({std::string(index.file), std::string(index.key)});
-  return specs;
+  std::vector<xbase::OrderSpec> defs;
+  defs.reserve(entry.orders.size());
+  for (const IndexFile& index : entry.orders) defs.push_back({std::string(index.file), std::string(index.key)});
+  return defs;
 }
 
 }  // namespace zelto::store

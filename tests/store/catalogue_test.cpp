@@ -114,11 +114,11 @@ TEST(Lookup, FindsTablesByAliasOrFileInAnyCase) {
 }
 
 TEST(Lookup, OrderSpecsKeepTheCatalogueOrderAndText) {
-  const auto specs = order_specs(*find_entry("PC"));
-  ASSERT_EQ(specs.size(), 2u);
-  EXPECT_EQ(specs[0].file, "M337A.NTX");
-  EXPECT_EQ(specs[1].file, "M337B.NTX");
-  EXPECT_EQ(specs[1].key, "c037+c123+c125+dtos(c402)+c403+Strzero(c136,8)");
+  const auto defs = order_specs(*find_entry("PC"));
+  ASSERT_EQ(defs.size(), 2u);
+  EXPECT_EQ(defs[0].file, "M337A.NTX");
+  EXPECT_EQ(defs[1].file, "M337B.NTX");
+  EXPECT_EQ(defs[1].key, "c037+c123+c125+dtos(c402)+c403+Strzero(c136,8)");
   EXPECT_TRUE(order_specs(*find_entry("CG")).empty());
 }
 

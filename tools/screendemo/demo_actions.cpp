@@ -17,8 +17,8 @@ using screen::Text;
 const Text kBoxTitle = " -= ZeltoECF =- ";
 
 void form_demo(screen::Screen& s) {
-  screen::FormSpec spec;
-  spec.title = "M421 Inclusao de Unidades da Federacao";
+  screen::FormSpec def;
+  def.title = "M421 Inclusao de Unidades da Federacao";
   screen::Field code = screen::Field::text("uf", "Codigo........", "", 2, "!!");
   code.check = [&s](screen::FormSession& f) {
     if (f.last_key() == Key::Up || runtime::trim(f.text("uf")).size() == 2) return true;
@@ -29,35 +29,35 @@ void form_demo(screen::Screen& s) {
     f.set_value("uf", Text("SP"));
     f.press(Key::Enter);
   };
-  spec.fields.push_back(code);
-  spec.fields.push_back(screen::Field::text("nome", "Nome..........", "", 30, "@!"));
-  spec.fields.push_back(screen::Field::text("cnpj", "CNPJ..........", "", 18, "99.999.999/9999-99"));
-  spec.fields.push_back(screen::Field::number("aliq", "Aliquota (%)..", runtime::Decimal(0), 5, 2, "99.99"));
-  spec.fields.push_back(screen::Field::date("data", "Data..........", *runtime::Date::ymd(2026, 12, 11)));
-  spec.notes.push_back("F2 no codigo: lista de estados");
-  spec.buttons.push_back({.caption = "&Gravar", .action = [&s](screen::FormSession& f) {
+  def.fields.push_back(code);
+  def.fields.push_back(screen::Field::text("nome", "Nome..........", "", 30, "@!"));
+  def.fields.push_back(screen::Field::text("cnpj", "CNPJ..........", "", 18, "99.999.999/9999-99"));
+  def.fields.push_back(screen::Field::number("aliq", "Aliquota (%)..", runtime::Decimal(0), 5, 2, "99.99"));
+  def.fields.push_back(screen::Field::date("data", "Data..........", *runtime::Date::ymd(2026, 12, 11)));
+  def.notes.push_back("F2 no codigo: lista de estados");
+  def.buttons.push_back({.caption = "&Gravar", .action = [&s](screen::FormSession& f) {
                             if (s.ask_yes_no("   Zelto Sistemas", "Confirma ?     ", false)) f.confirm();
                           }});
-  spec.buttons.push_back({.caption = "ESC - Sair", .action = [](screen::FormSession& f) { f.cancel(); }});
-  screen::FormSession form(spec);
+  def.buttons.push_back({.caption = "ESC - Sair", .action = [](screen::FormSession& f) { f.cancel(); }});
+  screen::FormSession form(def);
   s.run_form(form);
 }
 
 void browse_demo(screen::Screen& s) {
   auto rows = std::make_shared<long>(40);
   screen::ListCursor cursor([rows] { return *rows; });
-  screen::BrowseSpec spec;
-  spec.title = "Itens do Cupom em Aberto";
-  spec.columns.push_back({.heading = "Item", .value = [&cursor] { return runtime::strzero(cursor.position() + 1, 4); }});
-  spec.columns.push_back({.heading = "Desricao do Item", .value = [&cursor] {
+  screen::BrowseSpec def;
+  def.title = "Itens do Cupom em Aberto";
+  def.columns.push_back({.heading = "Item", .value = [&cursor] { return runtime::strzero(cursor.position() + 1, 4); }});
+  def.columns.push_back({.heading = "Desricao do Item", .value = [&cursor] {
                             return "PRODUTO " + runtime::strzero(cursor.position() + 1, 3);
                           }, .width = 30});
-  spec.columns.push_back({.heading = "Valor", .value = [&cursor] {
+  def.columns.push_back({.heading = "Valor", .value = [&cursor] {
                             return runtime::str(runtime::Decimal::from_units(199 + cursor.position(), 2), 12, 2);
                           }, .align = screen::Align::Right, .heading_align = screen::Align::Right,
                           .footer = [] { return Text("157,60"); }});
-  spec.buttons.push_back({.caption = "&Fechar", .action = [](screen::BrowseSession& b) { b.close(); }});
-  screen::BrowseSession browse(spec, cursor);
+  def.buttons.push_back({.caption = "&Fechar", .action = [](screen::BrowseSession& b) { b.close(); }});
+  screen::BrowseSession browse(def, cursor);
   s.run_browse(browse);
 }
 

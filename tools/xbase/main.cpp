@@ -38,9 +38,9 @@ const char* kUsage =
     "  xbase check INDEXFILE TABLE      compare an index with the table\n"
     "  xbase reindex TABLE INDEXFILE... rebuild index files from the table\n";
 
-std::vector<FieldDef> parse_fields(const std::string& spec) {
+std::vector<FieldDef> parse_fields(const std::string& def) {
   std::vector<FieldDef> out;
-  std::stringstream all(spec);
+  std::stringstream all(def);
   std::string item;
   while (std::getline(all, item, ';')) {
     if (runtime::trim(item).empty()) continue;

@@ -6,7 +6,7 @@
 
 namespace zelto::screen {
 
-BrowseSession::BrowseSession(BrowseSpec spec, BrowseCursor& cursor) : spec_(std::move(spec)), cursor_(cursor) {
+BrowseSession::BrowseSession(BrowseSpec def, BrowseCursor& cursor) : spec_(std::move(def)), cursor_(cursor) {
   if (spec_.page_rows < 1) spec_.page_rows = 1;
 }
 

@@ -23,9 +23,9 @@ struct BrowseRow {
 
 class BrowseSession {
  public:
-  BrowseSession(BrowseSpec spec, BrowseCursor& cursor);
+  BrowseSession(BrowseSpec def, BrowseCursor& cursor);
 
-  const BrowseSpec& spec() const { return spec_; }
+  const BrowseSpec& definition() const { return spec_; }
   BrowseCursor& cursor() { return cursor_; }
   bool open() const { return open_; }
   std::uint64_t revision() const { return revision_; }

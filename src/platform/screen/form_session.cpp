@@ -10,7 +10,7 @@ namespace zelto::screen {
 using runtime::EditMask;
 using runtime::MaskedEdit;
 
-FormSession::FormSession(FormSpec spec) : spec_(std::move(spec)) {}
+FormSession::FormSession(FormSpec def) : spec_(std::move(def)) {}
 
 void FormSession::start() {
   if (auto first = next_focusable(0, true)) {

@@ -24,13 +24,13 @@ enum class FormOutcome { Open, Confirmed, Cancelled };
 
 class FormSession {
  public:
-  explicit FormSession(FormSpec spec);
+  explicit FormSession(FormSpec def);
 
   // Puts the focus on the first field that takes it (running its focus
   // action). Backends call it once their window is up.
   void start();
 
-  const FormSpec& spec() const { return spec_; }
+  const FormSpec& definition() const { return spec_; }
   std::size_t field_count() const { return spec_.fields.size(); }
   const Field& field(std::size_t i) const { return spec_.fields.at(i); }
   const Field& field(std::string_view id) const { return spec_.fields.at(index_of(id)); }
@@ -73,7 +73,7 @@ class FormSession {
   // Moves the focus without checking the field left.
   void focus(std::size_t i);
   void focus_button(std::size_t i);
-  // Close the form, unless the spec's can_close refuses.
+  // Close the form, unless its can_close refuses.
   void confirm();
   void cancel();
 

@@ -69,10 +69,10 @@ void Screen::set_message(const Text& text) {
   message_changed();
 }
 
-Window& Screen::open_window(WindowSpec spec) {
-  if (window(spec.name)) throw std::invalid_argument("window already open: " + spec.name);
-  if (!spec.parent.empty() && !window(spec.parent)) throw std::invalid_argument("no parent window: " + spec.parent);
-  windows_.push_back(std::make_unique<Window>(std::move(spec)));
+Window& Screen::open_window(WindowSpec def) {
+  if (window(def.name)) throw std::invalid_argument("window already open: " + def.name);
+  if (!def.parent.empty() && !window(def.parent)) throw std::invalid_argument("no parent window: " + def.parent);
+  windows_.push_back(std::make_unique<Window>(std::move(def)));
   Window& w = *windows_.back();
   window_opened(w);
   return w;
@@ -87,7 +87,7 @@ Window* Screen::window(std::string_view name) {
 void Screen::close_window(std::string_view name) {
   // Children go first: the sales window closes with the frame.
   for (std::size_t i = windows_.size(); i-- > 0;)
-    if (windows_[i]->spec().parent == name) close_window(windows_[i]->name());
+    if (windows_[i]->definition().parent == name) close_window(windows_[i]->name());
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w->name() == name; });
   if (it == windows_.end()) return;
   window_closing(**it);

@@ -54,7 +54,7 @@ class Screen {
   void set_message(const Text& text);
   const Text& message() const { return message_; }
 
-  Window& open_window(WindowSpec spec);
+  Window& open_window(WindowSpec def);
   Window* window(std::string_view name);
   void close_window(std::string_view name);
   const std::vector<std::unique_ptr<Window>>& windows() const { return windows_; }

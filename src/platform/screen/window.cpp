@@ -98,8 +98,8 @@ void Window::unbind_key(Key key) {
   changed();
 }
 
-FormSession& Window::set_entry(FormSpec spec) {
-  entry_ = std::make_unique<FormSession>(std::move(spec));
+FormSession& Window::set_entry(FormSpec def) {
+  entry_ = std::make_unique<FormSession>(std::move(def));
   entry_->start();
   changed();
   return *entry_;

@@ -61,11 +61,11 @@ struct WindowSpec {
 
 class Window {
  public:
-  explicit Window(WindowSpec spec) : spec_(std::move(spec)) {}
+  explicit Window(WindowSpec def) : spec_(std::move(def)) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  const WindowSpec& spec() const { return spec_; }
+  const WindowSpec& definition() const { return spec_; }
   const std::string& name() const { return spec_.name; }
   std::uint64_t revision() const { return revision_; }
   // Told of every change (a backend redraws).
@@ -91,7 +91,7 @@ class Window {
   bool bound(Key key) const { return keys_.count(key) != 0; }
 
   // The fields that stay in the window (the sales screen's entry row).
-  FormSession& set_entry(FormSpec spec);
+  FormSession& set_entry(FormSpec def);
   FormSession* entry() { return entry_.get(); }
   const FormSession* entry() const { return entry_.get(); }
 

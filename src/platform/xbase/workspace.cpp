@@ -58,9 +58,9 @@ Table& Workspace::use(std::string_view file, std::string_view alias, OpenMode mo
     parts.memo = MemoFile::open(open_file_storage(dbt), options_.notice);
   }
   auto table = std::make_unique<Table>(k, std::move(parts), options_.hide_deleted, options_.notice);
-  for (const auto& spec : orders) {
-    fs::path index = path_of(with_extension(spec.file, ".ntx").string());
-    table->add_order(index, spec.key);
+  for (const auto& def : orders) {
+    fs::path index = path_of(with_extension(def.file, ".ntx").string());
+    table->add_order(index, def.key);
   }
   if (repaired && table->order_count() > 0) {
     std::vector<std::string> problems = table->check_orders();

@@ -19,7 +19,7 @@ struct Table {
     Text s = std::to_string(i + 1);
     return s.size() < 4 ? std::string(4 - s.size(), '0') + s : s;
   }
-  BrowseSpec spec(int page_rows = 5) {
+  BrowseSpec definition(int page_rows = 5) {
     BrowseSpec s;
     s.title = "Itens";
     s.page_rows = page_rows;
@@ -38,7 +38,7 @@ std::vector<Text> codes(const std::vector<BrowseRow>& rows) {
 
 TEST(BrowseSession, PagesFollowTheCurrentRowWithoutMovingIt) {
   Table t(12);
-  BrowseSession b(t.spec(), t.cursor);
+  BrowseSession b(t.definition(), t.cursor);
   EXPECT_EQ(codes(b.page()), (std::vector<Text>{"0001*", "0002", "0003", "0004", "0005"}));
   for (int i = 0; i < 6; ++i) b.press(Key::Down);
   EXPECT_EQ(t.cursor.position(), 6);
@@ -58,7 +58,7 @@ TEST(BrowseSession, PagesFollowTheCurrentRowWithoutMovingIt) {
 
 TEST(BrowseSession, ReadsOnlyThePageItShows) {
   Table t(100000);
-  BrowseSession b(t.spec(15), t.cursor);
+  BrowseSession b(t.definition(15), t.cursor);
   t.cursor.go_to(50000);
   b.refresh();
   const auto rows = b.page();
@@ -69,7 +69,7 @@ TEST(BrowseSession, ReadsOnlyThePageItShows) {
 
 TEST(BrowseSession, LettersRunTheButtonThatClaimsThemOnTheCurrentRow) {
   Table t(3);
-  BrowseSession b(t.spec(), t.cursor);
+  BrowseSession b(t.definition(), t.cursor);
   b.press(Key::Down);
   EXPECT_TRUE(b.type('i'));
   EXPECT_FALSE(b.type('x'));
@@ -81,20 +81,20 @@ TEST(BrowseSession, LettersRunTheButtonThatClaimsThemOnTheCurrentRow) {
 
 TEST(BrowseSession, StripesFooterAndEmptyTables) {
   Table t(4);
-  BrowseSpec spec = t.spec();
-  spec.columns.push_back({.heading = "Valor", .value = [] { return Text("1,00"); }, .align = Align::Right,
+  BrowseSpec def = t.definition();
+  def.columns.push_back({.heading = "Valor", .value = [] { return Text("1,00"); }, .align = Align::Right,
                           .footer = [] { return Text("4,00"); }});
-  BrowseSession b(spec, t.cursor);
+  BrowseSession b(def, t.cursor);
   const auto rows = b.page();
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_TRUE(rows[0].odd);
   EXPECT_FALSE(rows[1].odd);
   EXPECT_TRUE(rows[2].odd);
   EXPECT_EQ(b.footer(), (std::vector<Text>{"", "4,00"}));
-  EXPECT_TRUE(BrowseSession(t.spec(), t.cursor).footer().empty());
+  EXPECT_TRUE(BrowseSession(t.definition(), t.cursor).footer().empty());
 
   Table none(0);
-  BrowseSession e(none.spec(), none.cursor);
+  BrowseSession e(none.definition(), none.cursor);
   EXPECT_TRUE(e.page().empty());
   EXPECT_TRUE(e.current_cells().empty());
   e.press(Key::Down);

@@ -16,11 +16,11 @@ using runtime::Decimal;
 // "ESC - Sair".
 struct Fixture {
   std::vector<std::string> log;
-  FormSpec spec;
+  FormSpec def;
 
   Fixture() {
-    spec.title = "M999 Teste";
-    spec.fields.push_back(Field::text("key", "Codigo", "", 6, "999999"));
+    def.title = "M999 Teste";
+    def.fields.push_back(Field::text("key", "Codigo", "", 6, "999999"));
     Field uf = Field::text("uf", "Estado", "", 2, "!!");
     uf.check = [this](FormSession& f) {
       log.push_back("check uf " + key_name(f.last_key()));
@@ -30,23 +30,23 @@ struct Fixture {
       return ok;
     };
     uf.on_focus = [this](FormSession&) { log.push_back("focus uf"); };
-    spec.fields.push_back(uf);
-    spec.fields.push_back(Field::number("price", "Preco", Decimal(0), 10, 2, "9999999.99"));
-    spec.fields.push_back(Field::date("day", "Data", Date()));
-    spec.buttons.push_back({.caption = "&Gravar", .action = [this](FormSession& f) { log.push_back("gravar"); f.confirm(); }});
-    spec.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
+    def.fields.push_back(uf);
+    def.fields.push_back(Field::number("price", "Preco", Decimal(0), 10, 2, "9999999.99"));
+    def.fields.push_back(Field::date("day", "Data", Date()));
+    def.buttons.push_back({.caption = "&Gravar", .action = [this](FormSession& f) { log.push_back("gravar"); f.confirm(); }});
+    def.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
   }
 };
 
 std::string focus_of(const FormSession& f) {
   if (auto i = f.focused_field()) return f.field(*i).id;
-  if (auto b = f.focused_button()) return "button:" + f.spec().buttons[*b].caption;
+  if (auto b = f.focused_button()) return "button:" + f.definition().buttons[*b].caption;
   return "-";
 }
 
 TEST(FormSession, EnterAndUpMoveThroughChecksThatSeeTheLastKey) {
   Fixture fx;
-  FormSession f(fx.spec);
+  FormSession f(fx.def);
   f.start();
   EXPECT_EQ(focus_of(f), "key");
   f.type_text("12");
@@ -71,7 +71,7 @@ TEST(FormSession, EnterAndUpMoveThroughChecksThatSeeTheLastKey) {
 
 TEST(FormSession, ValuesAreTypedThroughTheirPictures) {
   Fixture fx;
-  FormSession f(fx.spec);
+  FormSession f(fx.def);
   f.start();
   f.focus(2);
   f.type_text("1234,5");
@@ -96,9 +96,9 @@ TEST(FormSession, ValuesAreTypedThroughTheirPictures) {
 
 TEST(FormSession, DisabledAndHiddenFieldsAreSkippedBothWays) {
   Fixture fx;
-  fx.spec.fields[1].enabled = false;
-  fx.spec.fields[2].visible = false;
-  FormSession f(fx.spec);
+  fx.def.fields[1].enabled = false;
+  fx.def.fields[2].visible = false;
+  FormSession f(fx.def);
   f.start();
   f.press(Key::Enter);
   EXPECT_EQ(focus_of(f), "day");
@@ -112,15 +112,15 @@ TEST(FormSession, ACheckMayPlaceTheFocusItself) {
   // The key check of an inclusion: opens the other inputs, closes the key,
   // and moves on to the second input by itself.
   Fixture fx;
-  for (std::size_t i = 1; i < fx.spec.fields.size(); ++i) fx.spec.fields[i].enabled = false;
-  fx.spec.fields[0].check = [](FormSession& f) {
+  for (std::size_t i = 1; i < fx.def.fields.size(); ++i) fx.def.fields[i].enabled = false;
+  fx.def.fields[0].check = [](FormSession& f) {
     if (f.text("key") == "      ") return false;
     for (std::size_t i = 1; i < f.field_count(); ++i) f.set_enabled(i, true);
     f.set_enabled(0, false);
     f.focus(2);
     return true;
   };
-  FormSession f(fx.spec);
+  FormSession f(fx.def);
   f.start();
   f.press(Key::Enter);
   EXPECT_EQ(focus_of(f), "key");
@@ -132,11 +132,11 @@ TEST(FormSession, ACheckMayPlaceTheFocusItself) {
 
 TEST(FormSession, F2LookupFillsTheFieldAndSendsEnter) {
   Fixture fx;
-  fx.spec.fields[1].on_f2 = [](FormSession& f) {
+  fx.def.fields[1].on_f2 = [](FormSession& f) {
     f.set_value("uf", Text("RJ"));
     f.press(Key::Enter);
   };
-  FormSession f(fx.spec);
+  FormSession f(fx.def);
   f.start();
   f.press(Key::Enter);
   f.press(Key::F2);
@@ -148,11 +148,11 @@ TEST(FormSession, F2LookupFillsTheFieldAndSendsEnter) {
 TEST(FormSession, ButtonsHotKeysAndClosing) {
   Fixture fx;
   int asked = 0;
-  fx.spec.can_close = [&](FormSession& f) {
+  fx.def.can_close = [&](FormSession& f) {
     ++asked;
     return f.outcome() == FormOutcome::Confirmed || asked > 1;  // "Deseja voltar" answered no, then yes
   };
-  FormSession f(fx.spec);
+  FormSession f(fx.def);
   f.start();
   f.type_text("55");
   EXPECT_FALSE(f.press_hot_key('x'));
@@ -164,7 +164,7 @@ TEST(FormSession, ButtonsHotKeysAndClosing) {
   EXPECT_EQ(f.outcome(), FormOutcome::Confirmed);
   EXPECT_EQ(fx.log, (std::vector<std::string>{"gravar"}));
 
-  FormSession g(fx.spec);
+  FormSession g(fx.def);
   g.start();
   g.set_button_enabled(0, false);
   EXPECT_FALSE(g.press_hot_key('G'));
@@ -174,7 +174,7 @@ TEST(FormSession, ButtonsHotKeysAndClosing) {
 
 TEST(FormSession, ClickingAnotherFieldChecksTheOneLeft) {
   Fixture fx;
-  FormSession f(fx.spec);
+  FormSession f(fx.def);
   f.start();
   f.focus(1);
   f.type_text("XX");
@@ -184,9 +184,9 @@ TEST(FormSession, ClickingAnotherFieldChecksTheOneLeft) {
 }
 
 TEST(FormSession, PictureChangeReshowsTheValue) {
-  FormSpec spec;
-  spec.fields.push_back(Field::text("doc", "CPF/CNPJ", "12345678000199", 18, "@R 99.999.999/9999-99"));
-  FormSession f(spec);
+  FormSpec def;
+  def.fields.push_back(Field::text("doc", "CPF/CNPJ", "12345678000199", 18, "@R 99.999.999/9999-99"));
+  FormSession f(def);
   f.start();
   EXPECT_EQ(f.display(0), "12.345.678/0001-99");
   f.set_picture(0, "@R 999.999.999-99");

@@ -75,18 +75,18 @@ TEST(ScriptedScreen, TimedMessagesAndTonesReturnAtOnceAndAreRecorded) {
 }
 
 FormSpec code_form(std::vector<std::string>& log, Screen& screen) {
-  FormSpec spec;
-  spec.title = "Procurar Item Pelo CODIGO";
+  FormSpec def;
+  def.title = "Procurar Item Pelo CODIGO";
   Field code = Field::number("code", "Codigo", runtime::Decimal(0), 6, 0, "999999");
   code.check = [&screen](FormSession& f) {
     if (f.last_key() == Key::Up || f.number("code") > 0) return true;
     screen.show_error(kTitle, "Este Valor tem que ser Maior que zero...");
     return false;
   };
-  spec.fields.push_back(code);
-  spec.buttons.push_back({.caption = "&Continuar", .action = [&log](FormSession& f) { log.push_back("continuar"); f.confirm(); }});
-  spec.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
-  return spec;
+  def.fields.push_back(code);
+  def.buttons.push_back({.caption = "&Continuar", .action = [&log](FormSession& f) { log.push_back("continuar"); f.confirm(); }});
+  def.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
+  return def;
 }
 
 TEST(ScriptedScreen, FormsTakeTypingKeysAndButtonsWithBoxesOfTheirChecksInBetween) {
@@ -126,13 +126,13 @@ TEST(ScriptedScreen, BrowsesTakeKeysLettersAndButtons) {
   ScriptedScreen s;
   std::vector<std::string> rows{"Arroz", "Feijao", "Sal"};
   ListCursor cursor([&] { return long(rows.size()); });
-  BrowseSpec spec;
-  spec.title = "Itens do Cupom em Aberto";
-  spec.columns.push_back({.heading = "Item", .value = [&] { return rows[cursor.position()]; }});
+  BrowseSpec def;
+  def.title = "Itens do Cupom em Aberto";
+  def.columns.push_back({.heading = "Item", .value = [&] { return rows[cursor.position()]; }});
   std::vector<std::string> chosen;
-  spec.buttons.push_back({.caption = "&Selecionar", .action = [&](BrowseSession& b) { chosen.push_back(rows[cursor.position()]); b.close(); }});
-  spec.buttons.push_back({.caption = "&Fechar", .action = [](BrowseSession& b) { b.close(); }});
-  BrowseSession browse(spec, cursor);
+  def.buttons.push_back({.caption = "&Selecionar", .action = [&](BrowseSession& b) { chosen.push_back(rows[cursor.position()]); b.close(); }});
+  def.buttons.push_back({.caption = "&Fechar", .action = [](BrowseSession& b) { b.close(); }});
+  BrowseSession browse(def, cursor);
   s.script().press(Key::Down).type("xs");
   s.run_browse(browse);
   EXPECT_EQ(chosen, (std::vector<std::string>{"Feijao"}));

@@ -40,21 +40,21 @@ QTableWidget* make_table(QWidget* parent, int columns) {
 }  // namespace
 
 BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(parent), session_(session) {
-  const BrowseSpec& spec = session.spec();
-  setWindowTitle(to_qt(spec.title));
-  if (!spec.geometry.empty()) resize(spec.geometry.width, spec.geometry.height);
+  const BrowseSpec& def = session.definition();
+  setWindowTitle(to_qt(def.title));
+  if (!def.geometry.empty()) resize(def.geometry.width, def.geometry.height);
   auto* outer = new QVBoxLayout(this);
-  const int columns = static_cast<int>(spec.columns.size());
+  const int columns = static_cast<int>(def.columns.size());
   table_ = make_table(this, columns);
   QStringList headings;
-  for (const auto& c : spec.columns) headings << to_qt(c.heading);
+  for (const auto& c : def.columns) headings << to_qt(c.heading);
   table_->setHorizontalHeaderLabels(headings);
   for (int i = 0; i < columns; ++i) {
-    if (auto* h = table_->horizontalHeaderItem(i)) h->setTextAlignment(alignment(spec.columns[i].heading_align));
-    if (spec.columns[i].width > 0)
-      table_->setColumnWidth(i, spec.columns[i].width * table_->fontMetrics().averageCharWidth() + 8);
+    if (auto* h = table_->horizontalHeaderItem(i)) h->setTextAlignment(alignment(def.columns[i].heading_align));
+    if (def.columns[i].width > 0)
+      table_->setColumnWidth(i, def.columns[i].width * table_->fontMetrics().averageCharWidth() + 8);
   }
-  table_->setRowCount(spec.page_rows);
+  table_->setRowCount(def.page_rows);
   outer->addWidget(table_, 1);
   connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { clicked_row(row); });
 
@@ -67,11 +67,11 @@ BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(pa
 
   auto* bar = new QHBoxLayout;
   outer->addLayout(bar);
-  for (std::size_t i = 0; i < spec.buttons.size(); ++i) {
-    auto* b = new QPushButton(to_qt(spec.buttons[i].caption), this);
+  for (std::size_t i = 0; i < def.buttons.size(); ++i) {
+    auto* b = new QPushButton(to_qt(def.buttons[i].caption), this);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);
-    b->setEnabled(spec.buttons[i].enabled);
+    b->setEnabled(def.buttons[i].enabled);
     connect(b, &QPushButton::clicked, this, [this, i] {
       session_.press_button(i);
       sync();
@@ -82,16 +82,16 @@ BrowseDialog::BrowseDialog(BrowseSession& session, QWidget* parent) : QDialog(pa
   setFocusPolicy(Qt::StrongFocus);
   setFocus();
   sync();
-  if (spec.geometry.empty()) {
+  if (def.geometry.empty()) {
     // Wide enough for the columns as the first page fills them, tall enough for the page.
     for (int i = 0; i < columns; ++i)
-      if (spec.columns[i].width <= 0) table_->resizeColumnToContents(i);
+      if (def.columns[i].width <= 0) table_->resizeColumnToContents(i);
     const int width = table_->horizontalHeader()->length() + 2 * table_->frameWidth() + 24;
-    const int height = table_->horizontalHeader()->height() + spec.page_rows * table_->verticalHeader()->defaultSectionSize() +
+    const int height = table_->horizontalHeader()->height() + def.page_rows * table_->verticalHeader()->defaultSectionSize() +
                        2 * table_->frameWidth() + 8;
     table_->setMinimumSize(std::min(width, 1000), std::min(height, 700));
   }
-  if (spec.frozen > 0 && spec.frozen < columns) freeze_columns(spec.frozen);
+  if (def.frozen > 0 && def.frozen < columns) freeze_columns(def.frozen);
 }
 
 void BrowseDialog::clicked_row(int row) {
@@ -143,10 +143,10 @@ bool BrowseDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BrowseDialog::sync() {
-  const BrowseSpec& spec = session_.spec();
+  const BrowseSpec& def = session_.definition();
   const auto rows = session_.page();
-  const int columns = static_cast<int>(spec.columns.size());
-  for (int r = 0; r < spec.page_rows; ++r) {
+  const int columns = static_cast<int>(def.columns.size());
+  for (int r = 0; r < def.page_rows; ++r) {
     const bool has = r < static_cast<int>(rows.size());
     for (int c = 0; c < columns; ++c) {
       auto* item = table_->item(r, c);
@@ -155,10 +155,10 @@ void BrowseDialog::sync() {
         table_->setItem(r, c, item);
       }
       item->setText(has ? to_qt(rows[r].cells[c]) : QString());
-      item->setTextAlignment(alignment(spec.columns[c].align));
+      item->setTextAlignment(alignment(def.columns[c].align));
       QColor back = Qt::white;
-      if (has && rows[r].current) back = colour(spec.current_row);
-      else if (has && spec.striped) back = colour(rows[r].odd ? spec.stripe_odd : spec.stripe_even);
+      if (has && rows[r].current) back = colour(def.current_row);
+      else if (has && def.striped) back = colour(rows[r].odd ? def.stripe_odd : def.stripe_even);
       item->setBackground(back);
       item->setForeground(Qt::black);
     }
@@ -167,7 +167,7 @@ void BrowseDialog::sync() {
   footer_->setVisible(!totals.empty());
   for (int c = 0; c < static_cast<int>(totals.size()); ++c) {
     auto* item = new QTableWidgetItem(to_qt(totals[c]));
-    item->setTextAlignment(alignment(spec.columns[c].footer_align));
+    item->setTextAlignment(alignment(def.columns[c].footer_align));
     footer_->setItem(0, c, item);
     footer_->setColumnWidth(c, table_->columnWidth(c));
   }

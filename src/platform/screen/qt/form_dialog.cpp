@@ -15,7 +15,7 @@
 namespace zelto::screen::qt {
 
 FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent), session_(session) {
-  setWindowTitle(to_qt(session.spec().title));
+  setWindowTitle(to_qt(session.definition().title));
   setFocusPolicy(Qt::StrongFocus);
   auto* outer = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
@@ -34,11 +34,11 @@ FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent),
     rows_.push_back(row);
   }
   grid->setColumnStretch(2, 1);
-  for (const Text& note : session.spec().notes) outer->addWidget(new QLabel(to_qt(note), this));
+  for (const Text& note : session.definition().notes) outer->addWidget(new QLabel(to_qt(note), this));
   auto* bar = new QHBoxLayout;
   outer->addLayout(bar);
-  for (std::size_t i = 0; i < session.spec().buttons.size(); ++i) {
-    auto* b = new QPushButton(to_qt(session.spec().buttons[i].caption), this);
+  for (std::size_t i = 0; i < session.definition().buttons.size(); ++i) {
+    auto* b = new QPushButton(to_qt(session.definition().buttons[i].caption), this);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, i] {
@@ -63,7 +63,7 @@ void FormDialog::sync() {
     rows_[i].edit->update();
   }
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i]->setEnabled(session_.spec().buttons[i].enabled);
+    buttons_[i]->setEnabled(session_.definition().buttons[i].enabled);
     buttons_[i]->setDefault(session_.focused_button() == i);
   }
   if (!session_.open() && isVisible()) done(session_.outcome() == FormOutcome::Confirmed ? Accepted : Rejected);

@@ -33,7 +33,7 @@ WindowView* QtScreen::view(std::string_view window_name) const {
 QWidget* QtScreen::dialog_parent() const {
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   for (const auto& w : windows())
-    if (w->spec().parent.empty()) return view(w->name());
+    if (w->definition().parent.empty()) return view(w->name());
   return nullptr;
 }
 
@@ -157,20 +157,20 @@ bool QtScreen::press_from(const std::string& window_name, Key key) {
   Window* w = window(window_name);
   if (!w) return false;
   if (w->press(key)) return true;
-  return !w->spec().parent.empty() && press_from(w->spec().parent, key);
+  return !w->definition().parent.empty() && press_from(w->definition().parent, key);
 }
 
 void QtScreen::window_opened(Window& window) {
-  const WindowSpec& spec = window.spec();
-  WindowView* parent = spec.parent.empty() ? nullptr : view(spec.parent);
-  const std::string parent_name = spec.parent;
+  const WindowSpec& def = window.definition();
+  WindowView* parent = def.parent.empty() ? nullptr : view(def.parent);
+  const std::string parent_name = def.parent;
   auto* v = new WindowView(window, parent, [this, parent_name](Key key) { return press_from(parent_name, key); });
-  views_[spec.name] = v;
+  views_[def.name] = v;
   window.set_observer([v] { v->sync(); });
-  if (!spec.geometry.empty()) v->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
+  if (!def.geometry.empty()) v->setGeometry(def.geometry.x, def.geometry.y, def.geometry.width, def.geometry.height);
   else if (parent) v->setGeometry(parent->rect());
   else v->resize(800, 600);
-  if (spec.maximized && !parent) v->showMaximized();
+  if (def.maximized && !parent) v->showMaximized();
   else v->show();
   v->setFocus();
 }

@@ -33,15 +33,15 @@ ui::TSSay::Options options_of(const PanelStyle& s) {
 
 WindowView::WindowView(Window& window, QWidget* parent, std::function<bool(Key)> press_up)
     : QWidget(parent), window_(window), press_up_(std::move(press_up)) {
-  setWindowTitle(to_qt(window.spec().title));
+  setWindowTitle(to_qt(window.definition().title));
   setFocusPolicy(Qt::StrongFocus);
-  if (window.spec().background) {
+  if (window.definition().background) {
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(window.spec().background->rgb));
+    pal.setColor(QPalette::Window, QColor::fromRgb(window.definition().background->rgb));
     setPalette(pal);
     setAutoFillBackground(true);
   }
-  if (window.spec().message_bar) {
+  if (window.definition().message_bar) {
     message_bar_ = new QLabel(this);
     message_bar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }

@@ -120,13 +120,13 @@ void ScriptedScreen::do_tone(int hertz, std::chrono::milliseconds duration) {
 }
 
 void ScriptedScreen::do_run_form(FormSession& form) {
-  const Text& title = form.spec().title;
+  const Text& title = form.definition().title;
   record("form", title, "");
   form.start();
   while (form.open()) {
     auto focus_name = [&] {
       if (auto f = form.focused_field()) return "field " + form.field(*f).id;
-      if (auto b = form.focused_button()) return "button " + cp1252_to_utf8(form.spec().buttons[*b].caption);
+      if (auto b = form.focused_button()) return "button " + cp1252_to_utf8(form.definition().buttons[*b].caption);
       return std::string("nothing");
     };
     const std::string shown = "form [" + cp1252_to_utf8(title) + "] waiting for input (focus on " + focus_name() + ")";
@@ -146,7 +146,7 @@ void ScriptedScreen::do_run_form(FormSession& form) {
       }
       case Step::Kind::Button: {
         const Step s = script_.take();
-        const auto& buttons = form.spec().buttons;
+        const auto& buttons = form.definition().buttons;
         std::size_t i = 0;
         while (i < buttons.size() && !caption_matches(buttons[i].caption, s.text)) ++i;
         if (i == buttons.size()) throw ScriptError(shown + " has no button \"" + s.text + "\"");
@@ -169,7 +169,7 @@ void ScriptedScreen::do_run_form(FormSession& form) {
 }
 
 void ScriptedScreen::do_run_browse(BrowseSession& browse) {
-  const Text& title = browse.spec().title;
+  const Text& title = browse.definition().title;
   record("browse", title, "");
   while (browse.open()) {
     const std::string shown = "browse [" + cp1252_to_utf8(title) + "] waiting for input";
@@ -201,7 +201,7 @@ void ScriptedScreen::do_run_browse(BrowseSession& browse) {
       }
       case Step::Kind::Button: {
         const Step s = script_.take();
-        const auto& buttons = browse.spec().buttons;
+        const auto& buttons = browse.definition().buttons;
         std::size_t i = 0;
         while (i < buttons.size() && !caption_matches(buttons[i].caption, s.text)) ++i;
         if (i == buttons.size()) throw ScriptError(shown + " has no button \"" + s.text + "\"");
@@ -254,7 +254,7 @@ std::unique_ptr<Progress> ScriptedScreen::do_open_progress(const Text& title, lo
 
 void ScriptedScreen::message_changed() { record("message", "", message()); }
 
-void ScriptedScreen::window_opened(Window& window) { record("window", window.spec().title, "", window.name()); }
+void ScriptedScreen::window_opened(Window& window) { record("window", window.definition().title, "", window.name()); }
 
 Window* ScriptedScreen::active_window() { return windows().empty() ? nullptr : windows().back().get(); }
 
@@ -269,7 +269,7 @@ void ScriptedScreen::play(const std::function<bool()>& ended) {
       case Step::Kind::Press: {
         const Step s = script_.take();
         bool taken = false;
-        for (Window* at = w; at && !taken; at = at->spec().parent.empty() ? nullptr : window(at->spec().parent))
+        for (Window* at = w; at && !taken; at = at->definition().parent.empty() ? nullptr : window(at->definition().parent))
           taken = at->press(s.key);
         if (!taken) transcript_.add({"ignored", "", key_name(s.key), where, input_blocked()});
         break;
@@ -283,7 +283,7 @@ void ScriptedScreen::play(const std::function<bool()>& ended) {
       case Step::Kind::Button: {
         const Step s = script_.take();
         bool found = false;
-        for (Window* at = w; at && !found; at = at->spec().parent.empty() ? nullptr : window(at->spec().parent)) {
+        for (Window* at = w; at && !found; at = at->definition().parent.empty() ? nullptr : window(at->definition().parent)) {
           for (const auto& b : at->buttons()) {
             if (!b.visible || !caption_matches(b.caption, s.text)) continue;
             found = true;

@@ -16,19 +16,19 @@ const Text kTitle = " -= ZeltoECF =- ";
 
 TEST(QtForms, KeysDriveTheSameSessionAsScripts) {
   QtFixture fx;
-  FormSpec spec;
-  spec.title = "Procurar Item Pelo CODIGO";
+  FormSpec def;
+  def.title = "Procurar Item Pelo CODIGO";
   Field code = Field::number("code", "Codigo", runtime::Decimal(0), 6, 0, "999999");
   code.check = [&](FormSession& f) {
     if (f.last_key() == Key::Up || f.number("code") > 0) return true;
     fx.screen.show_error(kTitle, "Este Valor tem que ser Maior que zero...");
     return false;
   };
-  spec.fields.push_back(code);
-  spec.fields.push_back(Field::text("name", "Nome", "", 10, "@!"));
-  spec.buttons.push_back({.caption = "&Continuar", .action = [](FormSession& f) { f.confirm(); }});
-  spec.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
-  FormSession form(spec);
+  def.fields.push_back(code);
+  def.fields.push_back(Field::text("name", "Nome", "", 10, "@!"));
+  def.buttons.push_back({.caption = "&Continuar", .action = [](FormSession& f) { f.confirm(); }});
+  def.buttons.push_back({.caption = "ESC - Sair", .action = [](FormSession& f) { f.cancel(); }});
+  FormSession form(def);
 
   fx.then([&](QWidget& w) {
     auto* d = qobject_cast<FormDialog*>(&w);
@@ -52,12 +52,12 @@ TEST(QtForms, KeysDriveTheSameSessionAsScripts) {
 
 TEST(QtForms, EscClosesAsCancelledAndTheCloseCheckMayRefuse) {
   QtFixture fx;
-  FormSpec spec;
-  spec.title = "M622";
-  spec.fields.push_back(Field::text("code", "Codigo", "", 5, "!!!!!"));
+  FormSpec def;
+  def.title = "M622";
+  def.fields.push_back(Field::text("code", "Codigo", "", 5, "!!!!!"));
   int asked = 0;
-  spec.can_close = [&](FormSession&) { return ++asked > 1; };
-  FormSession form(spec);
+  def.can_close = [&](FormSession&) { return ++asked > 1; };
+  FormSession form(def);
   fx.then([&](QWidget& w) {
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible());
@@ -71,16 +71,16 @@ TEST(QtBrowses, PageStripesFooterAndHotLetters) {
   QtFixture fx;
   std::vector<std::string> rows{"Arroz", "Feijao", "Sal", "Acucar"};
   ListCursor cursor([&] { return long(rows.size()); });
-  BrowseSpec spec;
-  spec.title = "Itens do Cupom em Aberto";
-  spec.page_rows = 6;
-  spec.columns.push_back({.heading = "Item", .value = [&] { return rows[cursor.position()]; }});
-  spec.columns.push_back({.heading = "Valor", .value = [] { return Text("1,00"); }, .align = Align::Right,
+  BrowseSpec def;
+  def.title = "Itens do Cupom em Aberto";
+  def.page_rows = 6;
+  def.columns.push_back({.heading = "Item", .value = [&] { return rows[cursor.position()]; }});
+  def.columns.push_back({.heading = "Valor", .value = [] { return Text("1,00"); }, .align = Align::Right,
                           .footer = [] { return Text("4,00"); }});
   std::vector<std::string> ran;
-  spec.buttons.push_back({.caption = "&Incluir", .action = [&](BrowseSession&) { ran.push_back(rows[cursor.position()]); }});
-  spec.buttons.push_back({.caption = "&Fechar", .action = [](BrowseSession& b) { b.close(); }});
-  BrowseSession browse(spec, cursor);
+  def.buttons.push_back({.caption = "&Incluir", .action = [&](BrowseSession&) { ran.push_back(rows[cursor.position()]); }});
+  def.buttons.push_back({.caption = "&Fechar", .action = [](BrowseSession& b) { b.close(); }});
+  BrowseSession browse(def, cursor);
   fx.then([&](QWidget& w) {
     auto* d = qobject_cast<BrowseDialog*>(&w);
     ASSERT_NE(d, nullptr);
@@ -107,14 +107,14 @@ TEST(QtBrowses, FrozenColumnsStayWhenTheOthersScroll) {
   QtFixture fx;
   std::vector<std::string> rows{"Arroz", "Feijao"};
   ListCursor cursor([&] { return long(rows.size()); });
-  BrowseSpec spec;
-  spec.title = "Tentativas";
-  spec.frozen = 1;
-  spec.geometry = Rect{0, 0, 300, 200};
-  spec.columns.push_back({.heading = "Data", .value = [&] { return rows[cursor.position()]; }, .width = 10});
+  BrowseSpec def;
+  def.title = "Tentativas";
+  def.frozen = 1;
+  def.geometry = Rect{0, 0, 300, 200};
+  def.columns.push_back({.heading = "Data", .value = [&] { return rows[cursor.position()]; }, .width = 10});
   for (int i = 0; i < 8; ++i)
-    spec.columns.push_back({.heading = "Coluna larga", .value = [] { return Text("conteudo"); }, .width = 30});
-  BrowseSession browse(spec, cursor);
+    def.columns.push_back({.heading = "Coluna larga", .value = [] { return Text("conteudo"); }, .width = 30});
+  BrowseSession browse(def, cursor);
   bool checked = false;
   fx.then([&](QWidget& w) {
     auto* d = qobject_cast<BrowseDialog*>(&w);
