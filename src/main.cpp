@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
                          qt_screen.show_timed("Zelto Sistemas ", runtime::utf8_to_cp1252(notice),
                                               std::chrono::seconds(4));
                        }});
-  core::Ctx ctx{g, db, qt_screen, clock, run};
+  core::Services services;
+  core::Ctx ctx{g, db, qt_screen, clock, run, services};
 
   application.on_failure = [&ctx](const char* what) { core::report_failure(ctx, "evento da janela", what); };
   CloseGuard close_guard(g);

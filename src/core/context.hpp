@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/globals.hpp"
+#include "core/services.hpp"
 #include "platform/os/clock.hpp"
 #include "platform/screen/screen.hpp"
 #include "platform/xbase/workspace.hpp"
@@ -31,6 +32,7 @@ struct Ctx {
   screen::Screen& screen;
   os::Clock& clock;
   RunControl& run;
+  Services& services;
 
   // The data folder: the program's current folder.
   const std::filesystem::path& folder() const { return db.folder(); }

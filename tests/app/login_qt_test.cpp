@@ -26,7 +26,8 @@ struct QtLogin : screen::qt::QtFixture {
   xbase::Workspace db{{dir.path(), true, {}}};
   os::ManualClock clock{os::LocalTime{*runtime::Date::ymd(2026, 12, 11), 10, 30, 0}};
   core::RunControl run;
-  core::Ctx ctx{g, db, screen, clock, run};
+  core::Services services;
+  core::Ctx ctx{g, db, screen, clock, run, services};
   int setups = 0;
   LoginSteps steps;
 

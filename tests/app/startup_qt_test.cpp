@@ -23,7 +23,8 @@ struct QtFrame : screen::qt::QtFixture {
   xbase::Workspace db{{dir.path(), true, {}}};
   os::ManualClock clock{os::LocalTime{*runtime::Date::ymd(2026, 12, 11), 10, 30, 0}};
   core::RunControl run;
-  core::Ctx ctx{g, db, screen, clock, run};
+  core::Services services;
+  core::Ctx ctx{g, db, screen, clock, run, services};
   StartupHost host;
 
   QtFrame() {

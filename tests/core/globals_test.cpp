@@ -47,3 +47,27 @@ TEST(Globals, EveryNameOnce) {
 
 }  // namespace
 }  // namespace zelto::core
+
+#include "core/services.hpp"
+
+namespace zelto::core {
+namespace {
+
+struct PrinterState {
+  int loads = 0;
+};
+
+TEST(Services, OnePartPerTypeForTheRun) {
+  Services s;
+  EXPECT_EQ(s.find<PrinterState>(), nullptr);
+  EXPECT_THROW(s.get<PrinterState>(), std::logic_error);
+  s.emplace<PrinterState>().loads = 2;
+  EXPECT_EQ(s.get<PrinterState>().loads, 2);
+  s.put(std::make_shared<PrinterState>());  // replaced
+  EXPECT_EQ(s.get<PrinterState>().loads, 0);
+  s.remove<PrinterState>();
+  EXPECT_EQ(s.find<PrinterState>(), nullptr);
+}
+
+}  // namespace
+}  // namespace zelto::core

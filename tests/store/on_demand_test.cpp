@@ -103,7 +103,7 @@ TEST(OnDemand, CountersTableIsWaitedForWhileAnotherProgramHoldsIt) {
   xbase::Workspace back_office(testing::folder_options(t.dir.path()));
   back_office.use("M230.DBF", "NV", xbase::OpenMode::Exclusive);
   CountingClock clock(170, [&] { back_office.close("NV"); });
-  core::Ctx ctx{t.g, t.db, t.screen, clock, t.run};
+  core::Ctx ctx{t.g, t.db, t.screen, clock, t.run, t.services};
 
   EXPECT_TRUE(G_ABRE5(ctx, "NV"));
 

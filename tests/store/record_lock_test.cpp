@@ -78,7 +78,7 @@ TEST(RecordLock, WaitingForTheLockRepeatsUntilItIsObtained) {
   ASSERT_TRUE(c.theirs->rlock());
   ReleasingScreen screen(3, [&] { c.theirs->unlock(); });
   screen.script().ok(kInUse).ok(kInUse).ok(kInUse);
-  core::Ctx ctx{c.t.g, c.t.db, screen, c.t.clock, c.t.run};
+  core::Ctx ctx{c.t.g, c.t.db, screen, c.t.clock, c.t.run, c.t.services};
 
   wait_for_record_lock(ctx, *c.mine);
 

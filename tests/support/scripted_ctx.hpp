@@ -17,7 +17,8 @@ struct ScriptedCtx {
   screen::scripted::ScriptedScreen screen;
   os::ManualClock clock{os::LocalTime{*runtime::Date::ymd(2026, 12, 11), 10, 30, 0}};
   core::RunControl run;
-  core::Ctx ctx{g, db, screen, clock, run};
+  core::Services services;
+  core::Ctx ctx{g, db, screen, clock, run, services};
 
   screen::scripted::Script& script() { return screen.script(); }
   const screen::scripted::Transcript& transcript() const { return screen.transcript(); }

@@ -32,7 +32,8 @@ ScriptRunResult run_script(screen::scripted::Script script, const std::filesyste
                          scripted.show_timed("Zelto Sistemas ", runtime::utf8_to_cp1252(notice),
                                              std::chrono::seconds(4));
                        }});
-  core::Ctx ctx{g, db, scripted, clock, run};
+  core::Services services;
+  core::Ctx ctx{g, db, scripted, clock, run, services};
   scripted.set_clock_setter([&clock](const std::string& text) { clock.set(clock_time(text)); });
 
   app::StartupHost host;
