@@ -194,8 +194,9 @@ class Table {
   void position_entry();
   void skip_natural(long count);
   void skip_indexed(long count);
-  void settle_forward(std::optional<IndexEntry> e);
-  void settle_backward(std::optional<IndexEntry> e);
+  void settle(std::optional<IndexEntry> e, bool forward);
+  void settle_forward(std::optional<IndexEntry> e) { settle(std::move(e), true); }
+  void settle_backward(std::optional<IndexEntry> e) { settle(std::move(e), false); }
   void rebuild_order(Order& o, const std::string& why);
   template <class F>
   auto with_order(Order& o, F&& f) -> decltype(f());

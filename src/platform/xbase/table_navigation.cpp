@@ -13,7 +13,9 @@ void Table::before_move() {
 
 void Table::after_move() { sync_children(); }
 
-void Table::settle_forward(std::optional<IndexEntry> e) {
+// Stands on the first visible record from entry `e` on, stepping forward
+// or back through the current order; end of file when there is none.
+void Table::settle(std::optional<IndexEntry> e, bool forward) {
   Order& o = *orders_[static_cast<size_t>(order_ - 1)];
   const uint32_t count = dbf_->record_count();
   while (e) {
@@ -24,23 +26,7 @@ void Table::settle_forward(std::optional<IndexEntry> e) {
         return;
       }
     }
-    e = with_order(o, [&] { return o.index->next(*e); });
-  }
-  load_eof();
-}
-
-void Table::settle_backward(std::optional<IndexEntry> e) {
-  Order& o = *orders_[static_cast<size_t>(order_ - 1)];
-  const uint32_t count = dbf_->record_count();
-  while (e) {
-    if (e->recno >= 1 && e->recno <= count) {
-      load(e->recno);
-      if (visible()) {
-        entry_ = e;
-        return;
-      }
-    }
-    e = with_order(o, [&] { return o.index->prev(*e); });
+    e = with_order(o, [&] { return forward ? o.index->next(*e) : o.index->prev(*e); });
   }
   load_eof();
 }

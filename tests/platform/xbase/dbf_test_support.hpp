@@ -18,28 +18,11 @@
 #include "platform/xbase/dbf_file.hpp"
 #include "platform/xbase/error.hpp"
 #include "platform/xbase/storage.hpp"
+#include "support/temp_dir.hpp"
 
 namespace zelto::xbase::test {
 
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-xbase-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
+using TempDir = zelto::testing::TempDir;
 
 // A whole record from values in field order; M fields take their 10 bytes.
 inline std::string record_of(const std::vector<FieldDef>& fields, const std::vector<Value>& values,
