@@ -8,6 +8,8 @@
 // DATE(name)           starts as the empty date
 // FLAG(name, start)    logical
 
+#include "core/ead_keys.hpp"
+
 // clang-format off
 #define ZELTO_GLOBALS(TEXT, NUMBER, DATE, FLAG) \
   /* identity and fixed values, set first thing */ \
@@ -33,14 +35,17 @@
   FLAG(WFINAL_WINDOW, false) \
   NUMBER(VG_CONTA2, "0") \
   FLAG(V_PODE_F2, false) \
+  /* the entry form: confirmed, and the input its F2 list returns to */ \
+  FLAG(WOK_TELA_LE_CAMPOS, false) \
+  TEXT(WSETFOCUSVOLTA, "") \
   FLAG(VBITMAP, true) \
   FLAG(VZEBRAR_WINDOW, true) \
   FLAG(VMILHAR, true) \
   NUMBER(VALT_BOTTONBAR, "53") \
   NUMBER(VSEGUNDOS_TEF, "13") \
   TEXT(COR_ERRO, "W+/R,W+/GR,,,GR/W") \
-  TEXT(VCHAVEPRIVADA, "") \
-  TEXT(VCHAVEPUBLICA, "") \
+  TEXT(VCHAVEPRIVADA, ZELTO_EAD_PRIVATE_EXPONENT) \
+  TEXT(VCHAVEPUBLICA, ZELTO_EAD_MODULUS) \
   FLAG(VCOMUNICOU_C_IMPRESSORA, true) \
   TEXT(WNROCCF, "000000") \
   TEXT(VATUAL_GT_VENDA_BRUTA, "N") \
@@ -90,6 +95,15 @@
   TEXT(VLAUDO, "") \
   TEXT(VNUMSERIEIMPRESSORA, "") \
   TEXT(VNUM_SER, "") \
+  /* the fingerprint files: the digest of the file list in force and the */ \
+  /* signature texts of the listed files, shown by the identification screen */ \
+  TEXT(VMD5_ARQUIVOS, "") \
+  TEXT(V_SIGN_NECF, "") \
+  TEXT(V_SIGN_BEMA, "") \
+  TEXT(V_SIGN_DARU, "") \
+  TEXT(V_SIGN_CONV, "") \
+  TEXT(V_SIGN_SIGN, "") \
+  TEXT(V_SIGN_CONT, "") \
   TEXT(W_ESTAB, "") \
   TEXT(W_ARREDON, "A") \
   TEXT(W_LAYOUT, "") \
@@ -190,10 +204,59 @@
   TEXT(WC_012, "") \
   TEXT(WC_022, "") \
   TEXT(WC_027, "") \
+  /* card payments through the managers: the exchange in progress */ \
+  TEXT(WARQ_TEFDIAL, "") \
+  NUMBER(WNUMERSOLIC, "0") \
+  NUMBER(WLENDOO, "0") \
+  FLAG(WRET_OK, false) \
+  FLAG(WGEREN_ATIVO, false) \
+  FLAG(WVENDEU_CARTAO, false) \
+  FLAG(WFECHOU_CUPOM, false) \
   FLAG(WVOLTARITENS, false) \
   FLAG(WCANCELOU_CUPOM, false) \
   TEXT(W_NTRANSP, "") \
   TEXT(W_NOBSERV, "") \
+  /* the printer command layer: the command being run and the status read */ \
+  TEXT(WPARERRO, "") \
+  NUMBER(ACK, "0") \
+  NUMBER(ST1, "0") \
+  NUMBER(ST2, "0") \
+  TEXT(WESTADOIMPRESSORA, "") \
+  TEXT(WESTADOFISCAL, "") \
+  TEXT(WALIQUOTAS, "") \
+  /* the printer commands' inputs, set by the caller just before */ \
+  NUMBER(WCOD_ITEM_BARRA, "0") \
+  TEXT(WDESCR, "") \
+  TEXT(WSITUA, "") \
+  NUMBER(WITEMGENERICO, "0") \
+  TEXT(WVALDESC, "") \
+  TEXT(WLIN1, "") \
+  TEXT(WLIN2, "") \
+  TEXT(WLIN3, "") \
+  TEXT(WLIN4, "") \
+  TEXT(WLIN5, "") \
+  TEXT(WLIN6, "") \
+  TEXT(WLIN7, "") \
+  TEXT(WLIN8, "") \
+  DATE(WDATA) \
+  /* a reading's period: WDTINI and WDTFIN for dates, WNROINI and WNROFIN */ \
+  /* for reduction (CRZ) or COO numbers */ \
+  DATE(WDTINI) \
+  DATE(WDTFIN) \
+  NUMBER(WNROINI, "0") \
+  NUMBER(WNROFIN, "0") \
+  TEXT(WTEXTO_TODO, "") \
+  TEXT(WPARA1, "") \
+  NUMBER(WAUXNUM, "0") \
+  TEXT(WA, "") \
+  NUMBER(WVALORMOVIM, "0") \
+  TEXT(WFORMASUPRIMENTO, "") \
+  TEXT(WFORMAPGTO, "") \
+  NUMBER(WTEF_, "0") \
+  TEXT(WNUMFPAGTO, "") \
+  TEXT(WNOVA_ALIQ, "") \
+  NUMBER(WISS_ICMS, "0") \
+  TEXT(MOEDA, "") \
   /* the orderly end */ \
   FLAG(WFIN_PROG, false) \
   FLAG(WCONFFFFF, false)
