@@ -1,0 +1,53 @@
+#pragma once
+// The fingerprint file "zelto_md5.txt": one line without a line end,
+//
+//   "MD5.:" part 1 "G.T.:" part 2 "N.S.:" part 3 "FIM"
+//
+// part 1 the scrambled digest of the file list, part 2 the scrambled grand
+// total of the printer (14 characters, 2 decimals, leading zeros), part 3
+// the scrambled serial of the printer (empty while none is registered).
+// The receipt opening compares the printer with it before every receipt.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/context.hpp"
+#include "platform/runtime/decimal.hpp"
+
+namespace zelto::store {
+
+inline constexpr std::string_view kFingerprintFile = "zelto_md5.txt";
+
+// The three parts as they are stored: scrambled.
+struct StoredFingerprint {
+  std::string md5;
+  std::string grand_total;
+  std::string serial;
+};
+
+std::string fingerprint_line(const StoredFingerprint& parts);
+// The parts of a file's bytes. Each part starts after its marker and ends
+// at the next one, markers in any case; a missing marker gives an empty
+// part. The serial runs to the last "FIM", since a scrambled serial may
+// itself hold those three letters.
+StoredFingerprint parse_fingerprint(std::string_view content);
+
+// The fingerprint file of the folder (found in any case); all parts empty
+// when there is none.
+std::filesystem::path fingerprint_path(const std::filesystem::path& folder);
+StoredFingerprint read_fingerprint(const std::filesystem::path& folder);
+// Replaces the file (fingerprint_replace.hpp). Throws std::system_error.
+void write_fingerprint(const std::filesystem::path& folder, const StoredFingerprint& parts);
+
+// The grand total as part 2 holds it before scrambling: "00000012345.67".
+std::string grand_total_text(const runtime::Decimal& grand_total);
+
+// Part 1 unscrambled: the digest of the file list.
+std::string RETORNA_MD5_ARQUIVO_TXT(core::Ctx& ctx);
+// Part 2 as stored (scrambled).
+std::string RETORNA_GT_ARQUIVO_TXT(core::Ctx& ctx);
+// Part 3 unscrambled and trimmed; as stored when `decode` is "N".
+std::string RETORNA_NUM_SER_ARQUIVO_TXT(core::Ctx& ctx, std::string_view decode = "S");
+
+}  // namespace zelto::store
