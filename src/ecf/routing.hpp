@@ -1,0 +1,35 @@
+#pragma once
+// What every generic operation shares: the make it runs on, the stops of a
+// make no operation serves, and the decoding of an entry's answer.
+
+#include <optional>
+
+#include "core/context.hpp"
+#include "ecf/answer.hpp"
+#include "ecf/classic_entries.hpp"
+#include "ecf/make.hpp"
+
+namespace zelto::ecf {
+
+enum class StopText {
+  NotFound,    // "Nao achou a Impressora "
+  NotLocated,  // "Impressora não localizada " (drawer, cash and non-fiscal commands)
+};
+
+// A make without this operation: the ACBr monitor, which this program does
+// not drive yet, or a make no operation serves ("EL"). The operator is told
+// and the command fails.
+Answer no_such_make(core::Ctx& ctx, StopText text = StopText::NotFound);
+
+// The action's outcome from its entry's answer (nothing: the library or
+// the entry could not be reached, and the operator has been told).
+Answer decoded(core::Ctx& ctx, std::optional<int> code);
+
+// A query's answer: `ok` is the decoded outcome, also left in VRETORIMPRE,
+// and `text` the value.
+Answer read_back(core::Ctx& ctx, std::optional<int> code, Text text);
+
+// A query answered without asking the printer.
+Answer known(core::Ctx& ctx, Text text, bool ok = true);
+
+}  // namespace zelto::ecf
