@@ -71,7 +71,7 @@ Answer NRO_CUPOM(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) {
     Out coo(6);
-    return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).coo, coo), coo.text()));
+    return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).coo, coo), coo));
   }
   if (m == Make::EP) return with_number(epson_counter(ctx, 1, 6));
   return no_such_make(ctx);
@@ -94,7 +94,7 @@ Answer NRO_USUARIO_ECF(core::Ctx& ctx) {
     case Make::SW: return with_number(by_index(ctx, "94", 2));
     case Make::EP: {
       Out user(2);
-      return with_number(read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Numero_Usuario", user), user.text()));
+      return with_number(read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Numero_Usuario", user), user));
     }
     default: return no_such_make(ctx);
   }
@@ -106,7 +106,7 @@ Answer NUMERO_CRO(core::Ctx& ctx) {
     case Make::BE:
     case Make::DA: {
       Out cro(4);
-      return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).interventions, cro), cro.text()));
+      return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).interventions, cro), cro));
     }
     case Make::SW: return with_number(by_index(ctx, "23", 6));
     case Make::EP: return with_number(epson_counter(ctx, 13, 6));
@@ -163,19 +163,19 @@ Answer LER_MOEDA(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   // The symbol is two characters ("R$"); the buffer has room for them.
   Out symbol(2);
-  if (classic(m)) return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).currency, symbol), symbol.text());
+  if (classic(m)) return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).currency, symbol), symbol);
   if (m == Make::EP)
-    return read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Simbolo_Moeda", symbol), symbol.text());
+    return read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Simbolo_Moeda", symbol), symbol);
   return no_such_make(ctx);
 }
 
 Answer LER_TRUNC_ARRED(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   Out mode(1);
-  if (classic(m)) return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).truncation, mode), mode.text());
+  if (classic(m)) return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).truncation, mode), mode);
   if (m == Make::EP) {
     Out made(1);
-    return read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Arredonda_Trunca_Fabricacao", mode, made), mode.text());
+    return read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Arredonda_Trunca_Fabricacao", mode, made), mode);
   }
   return no_such_make(ctx);
 }
@@ -186,9 +186,9 @@ Answer GRANDE_TOTAL(core::Ctx& ctx) {
   switch (m) {
     case Make::DA:
     case Make::SW:
-      return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).grand_total, total), total.text()), 2);
+      return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).grand_total, total), total), 2);
     case Make::EP:
-      return with_number(read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_GT", total), total.text()), 2);
+      return with_number(read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_GT", total), total), 2);
     case Make::BE: return with_number(known(ctx, "0"));
     default: return no_such_make(ctx);
   }
@@ -200,11 +200,11 @@ Answer VENDA_DIARIA_ACUMULADA(core::Ctx& ctx) {
     case Make::DA:
     case Make::SW: {
       Out total(18);
-      return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).gross_sales, total), total.text()), 2);
+      return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).gross_sales, total), total), 2);
     }
     case Make::EP: {
       Out today(15), before(15);  // 13 digits of reais, 2 of cents
-      return with_number(read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Venda_Bruta", today, before), today.text()),
+      return with_number(read_back(ctx, call(ctx, kRunLibrary, "EPSON_Obter_Venda_Bruta", today, before), today),
                          2);
     }
     case Make::BE: return with_number(known(ctx, "0"));
@@ -216,7 +216,7 @@ Answer NRO_REDUCAO_Z(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) {
     Out crz(4);
-    return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).reductions, crz), crz.text()));
+    return with_number(read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).reductions, crz), crz));
   }
   // The CRZ is the four digits after the COO's six.
   if (m == Make::EP) return with_number(epson_counter(ctx, 7, 4, 1167));

@@ -99,6 +99,10 @@ EntryHandle::EntryHandle(core::Ctx& ctx, Via via, std::string_view entry) {
   if (!address_) core::G_ERRO(ctx, "Nao achou a funcao " + Text(entry) + " na biblioteca " + name);
 }
 
+void report_overrun(core::Ctx& ctx, std::string_view entry) {
+  core::G_ERRO(ctx, "A funcao " + Text(entry) + " respondeu alem do espaco reservado para a resposta");
+}
+
 }  // namespace detail
 
 }  // namespace zelto::ecf

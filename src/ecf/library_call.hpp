@@ -87,6 +87,15 @@ void pass(const runtime::Date&) = delete;
 template <class A>
 using passed_t = decltype(pass(std::declval<A&>()));
 
+inline bool within(const Out& o) { return o.intact(); }
+template <class A>
+bool within(const A&) {
+  return true;
+}
+
+// Tells the operator that an entry answered past the room it was given.
+void report_overrun(core::Ctx& ctx, std::string_view entry);
+
 // The entry found, with the library loaded for this call when there is
 // one; frees it when done.
 class EntryHandle {
@@ -112,7 +121,13 @@ std::optional<int> call(core::Ctx& ctx, Via via, std::string_view entry, A&&... 
   if (!handle) return std::nullopt;
   using Fn = int(detail::passed_t<A>...);
   auto* fn = reinterpret_cast<Fn*>(handle.address());
-  return fn(detail::pass(args)...);
+  const int code = fn(detail::pass(args)...);
+  // An answer longer than its buffer is no answer to trust.
+  if (!(detail::within(args) && ...)) {
+    detail::report_overrun(ctx, entry);
+    return std::nullopt;
+  }
+  return code;
 }
 
 }  // namespace zelto::ecf

@@ -26,6 +26,10 @@ Answer read_back(core::Ctx& ctx, std::optional<int> code, Text text) {
   return a;
 }
 
+Answer read_back(core::Ctx& ctx, std::optional<int> code, const Out& answer) {
+  return read_back(ctx, code, answer.text());
+}
+
 Answer known(core::Ctx& ctx, Text text, bool ok) {
   Answer a;
   a.ok = ok;

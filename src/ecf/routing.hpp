@@ -7,6 +7,7 @@
 #include "core/context.hpp"
 #include "ecf/answer.hpp"
 #include "ecf/classic_entries.hpp"
+#include "ecf/library_call.hpp"
 #include "ecf/make.hpp"
 
 namespace zelto::ecf {
@@ -28,6 +29,10 @@ Answer decoded(core::Ctx& ctx, std::optional<int> code);
 // A query's answer: `ok` is the decoded outcome, also left in VRETORIMPRE,
 // and `text` the value.
 Answer read_back(core::Ctx& ctx, std::optional<int> code, Text text);
+
+// The same with the value in the buffer the entry answered in, read after
+// the call.
+Answer read_back(core::Ctx& ctx, std::optional<int> code, const Out& answer);
 
 // A query answered without asking the printer.
 Answer known(core::Ctx& ctx, Text text, bool ok = true);

@@ -50,7 +50,7 @@ Answer DADOS_REDUCAO_Z(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) {
     Out data(kZDataWidth);
-    return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).last_z_data, data), data.text());
+    return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).last_z_data, data), data);
   }
   if (m == Make::EP) {
     std::optional<int> rc;
@@ -79,7 +79,7 @@ Answer DATA_MOVIM_REDUCAO_Z(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) {
     Out date(Text("000000"));
-    return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).last_z_movement, date), date.text());
+    return read_back(ctx, call(ctx, kRunLibrary, classic_entries(m).last_z_movement, date), date);
   }
   if (m == Make::EP) return known(ctx, "", false);
   return no_such_make(ctx);

@@ -1,5 +1,6 @@
 #include "ecf/makes/classic.hpp"
 
+#include <algorithm>
 #include <functional>
 
 #include "ecf/core/answers.hpp"
@@ -274,7 +275,12 @@ int clock(Make mk, char* date, char* time) {
 }
 
 int serial(Make mk, char* buffer) {
-  return query(mk, buffer, [](const Printer& p) { return pad_right(p.memory().serial, 15); });
+  // At least 15 characters; a longer serial (up to 20) is answered whole, and
+  // a caller's buffer of 15 gets its head.
+  return query(mk, buffer, [](const Printer& p) {
+    const std::string& s = p.memory().serial;
+    return pad_right(s, std::max<std::size_t>(15, s.size()));
+  });
 }
 
 int grand_total(Make mk, char* total) {
