@@ -2,7 +2,8 @@
 // A small data folder the program starts in: every table of the front-end
 // catalogue made from the layouts, three operators (the maker's "ZEL",
 // "GER" with a cash account of its own, "ANA" without one), a
-// configuration record and the general parameters.
+// configuration record, the general parameters, and the printer and signing
+// libraries a complete installation holds.
 
 #include <filesystem>
 #include <string>
@@ -11,6 +12,7 @@
 #include "platform/xbase/workspace.hpp"
 #include "store/catalogue.hpp"
 #include "store/lookup.hpp"
+#include "support/installed_libraries.hpp"
 
 namespace zelto::testing {
 
@@ -50,6 +52,7 @@ inline void make_data_folder(const std::filesystem::path& folder) {
   cg.append_blank();
   cg.put("C313", "001");
   db.close_all();
+  install_libraries(folder);
 }
 
 }  // namespace zelto::testing

@@ -9,6 +9,7 @@
 #include "store/lookup.hpp"
 #include "store/seal_fixture.hpp"
 #include "store/tables.hpp"
+#include "support/installed_libraries.hpp"
 #include "support/scripted_ctx.hpp"
 
 namespace zelto::store {
@@ -82,23 +83,21 @@ TEST(FileList, MessagesForEachMissingLibrary) {
   EXPECT_EQ(missing_library_message(listed_files()[4]), "Nao Achou a DLL, \"Sign_Bema.dll\", na pasta do ZeltoEcf");
 }
 
-// The emulated printer's libraries, installed as `ecfsim libs` installs
-// them, make a complete folder: nothing is told and each is digested.
+// The libraries installed as a complete folder has them: nothing is told
+// and each is digested.
 TEST(FileList, ACompleteInstallationTellsNothing) {
   Folder f;
-  const std::filesystem::path libraries = ZELTO_ECF_LIBRARY_DIR;
-  for (const auto& entry : std::filesystem::directory_iterator(libraries))
-    if (entry.path().extension() == ".dll") std::filesystem::copy_file(entry.path(), f.t.dir / entry.path().filename());
-  f.put("sign_bema.dll", "signing");
+  zelto::testing::install_libraries(f.t.dir.path());
 
   write_file_list(f.t.ctx, f.sources, "md5_arquivos.txt");
   const std::string list = f.list();
-  for (const char* name : {"Bemafi32.dll", "Daruma32.dll", "ConvEcf.dll"}) {
-    const auto digest = file_md5_hex(libraries / name);
-    ASSERT_TRUE(digest) << name;
-    EXPECT_NE(list.find(" * " + *digest + "\r\n"), std::string::npos) << name;
+  for (const ListedFile& l : listed_files()) {
+    if (l.at != InstalledAt::DataFolder) continue;
+    const auto file = os::find_file(f.t.dir.path(), l.file);
+    ASSERT_TRUE(file) << l.file;
+    EXPECT_NE(list.find(std::string(l.listed_as) + " * " + *file_md5_hex(*file) + "\r\n"), std::string::npos)
+        << l.listed_as;
   }
-  EXPECT_NE(list.find("Sign_Bema.dll * " + md5_hex("signing")), std::string::npos);
 }
 
 // Through the run: the running program is line 1, the back-office folder
