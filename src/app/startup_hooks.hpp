@@ -11,7 +11,8 @@ namespace zelto::app {
 // The signature library "sign_bema.dll" loaded for the legal files.
 void load_signing_library(core::Ctx& ctx);
 // The printer serial of the fingerprint file into VNUMSERIEIMPRESSORA and
-// VNUM_SER.
+// VNUM_SER; from here on the fingerprint files ask the printer through the
+// command layer.
 void read_fingerprint_serial(core::Ctx& ctx);
 // The fingerprint files written again with a fresh digest of the program's
 // files (GERA_MD5_ARQUIVOS_TXT("S")).

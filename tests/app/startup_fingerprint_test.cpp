@@ -4,15 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #include "app/main_frame.hpp"
 #include "app/startup.hpp"
+#include "app/startup_hooks.hpp"
 #include "startup_fixture.hpp"
 #include "store/fingerprint_file.hpp"
 #include "store/fingerprint_md5.hpp"
+#include "store/fingerprint_write.hpp"
 #include "store/seal_scramble.hpp"
+#include "support/installed_libraries.hpp"
 #include "support/scripted_ctx.hpp"
 
 namespace zelto::app {
@@ -71,6 +75,33 @@ TEST(StartupFingerprints, MissingPrinterLibrariesAreToldAndTheStartGoesOn) {
   EXPECT_FALSE(t.run.end_requested);
   EXPECT_NE(t.file("md5_arquivos.txt").find("Daruma32.dll * \r\n"), std::string::npos);
   EXPECT_EQ(t.g.VNUMSERIEIMPRESSORA, "");
+}
+
+// The printer's answers reach the fingerprint files through the command
+// layer: an emulated Daruma printer, which reads its grand total.
+TEST(StartupFingerprints, ThePrinterIsAskedThroughTheCommandLayer) {
+  testing::ScriptedCtx t;
+  testing::install_libraries(t.dir.path());
+  const std::string init = "cd '" + t.dir.path().string() + "' && '" +
+                           (testing::built_standins() / "ecf" / "ecfsim").string() +
+                           "' init --make DA --serial DA0907BR5678901 --clock '11/12/2026 10:30' --frozen >/dev/null";
+  ASSERT_EQ(std::system(init.c_str()), 0);
+  struct InFolder {
+    std::filesystem::path before = std::filesystem::current_path();
+    explicit InFolder(const std::filesystem::path& p) { std::filesystem::current_path(p); }
+    ~InFolder() { std::filesystem::current_path(before); }
+  } here(t.dir.path());
+  t.g.VIMP_FIS = "DA";
+  store::write_fingerprint(t.dir.path(), {"", store::ENCRYPT("00000000100.00"), ""});
+
+  read_fingerprint_serial(t.ctx);
+  EXPECT_EQ(t.g.VNUMSERIEIMPRESSORA, "");
+  ASSERT_TRUE(store::register_printer_serial(t.ctx));
+  EXPECT_EQ(t.g.VNUMSERIEIMPRESSORA, "DA0907BR5678901");
+  t.g.VATUAL_GT_VENDA_BRUTA = "S";
+  ASSERT_TRUE(store::GERA_MD5_ARQUIVOS_TXT(t.ctx));
+  EXPECT_EQ(store::DECRYPT(store::RETORNA_GT_ARQUIVO_TXT(t.ctx)), "00000000000.00");  // a new printer's
+  EXPECT_EQ(store::RETORNA_NUM_SER_ARQUIVO_TXT(t.ctx), "DA0907BR5678901");
 }
 
 }  // namespace
