@@ -30,6 +30,9 @@ struct Field {
   bool enabled = true;
   bool visible = true;
   bool secret = false;  // passwords: shown as asterisks
+  // Shown, but never takes the focus or input, whatever set_enabled says
+  // later: a value the form only displays.
+  bool read_only = false;
   Text description{};     // shown beside the input (a code's name)
   // Where a window's entry row places the input and its label; a modal
   // form lays its fields out by itself and ignores them.
@@ -46,7 +49,7 @@ struct Field {
                       std::string picture = "");
   static Field date(std::string id, Text label, runtime::Date value);
 
-  bool focusable() const { return enabled && visible; }
+  bool focusable() const { return enabled && visible && !read_only; }
 };
 
 struct FormButton {
@@ -60,6 +63,7 @@ struct FormSpec {
   std::vector<Field> fields{};
   std::vector<FormButton> buttons{};
   std::vector<Text> notes{};  // plain texts shown below the fields
+  Rect geometry{};            // the window's size; empty lets the backend choose
   // Asked before the form closes by any means; false keeps it open.
   std::function<bool(FormSession&)> can_close{};
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/xbase/error.hpp"
+#include "platform/xbase/lock_wait.hpp"
 #include "platform/xbase/table_internal.hpp"
 
 namespace zelto::xbase {
@@ -208,6 +209,15 @@ void Table::append_blank() {
   entry_.reset();
   sync_children();
 }
+
+Table::AppendHold::AppendHold(Table& table, int wait_ms) : table_(table) {
+  if (!wait_for_lock(wait_ms, [&] { return table_.dbf_->lock_append(); }))
+    throw Error(ErrorKind::Locked, "cannot add a record to " + table_.name_ +
+                                       ": another program holds its append lock (waited " + std::to_string(wait_ms) +
+                                       " ms)");
+}
+
+Table::AppendHold::~AppendHold() { table_.dbf_->unlock_append(); }
 
 void Table::delete_record() {
   require_writable();

@@ -139,6 +139,25 @@ class Table {
     std::optional<NtxIndex::ReadHold> hold_;
   };
 
+  // For an addition that must not race another program's: while it is
+  // held no other handle can append to the table, so a key sought missing
+  // under it is still missing when the record that carries it goes in.
+  // Appends of this work area go ahead meanwhile. It waits for the append
+  // lock as an append does, and throws Error(Locked) when the lock does not
+  // come in `wait_ms`. Flush the new record before letting go, so that its
+  // keys are in the orders when the next adder seeks. One at a time per
+  // work area.
+  class AppendHold {
+   public:
+    explicit AppendHold(Table& table, int wait_ms = 10000);
+    ~AppendHold();
+    AppendHold(const AppendHold&) = delete;
+    AppendHold& operator=(const AppendHold&) = delete;
+
+   private:
+    Table& table_;
+  };
+
   // ---- changes
   // Adds a blank record at the end and stands on it; in a shared table
   // the other record locks of this work area are released and the new

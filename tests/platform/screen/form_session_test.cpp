@@ -108,6 +108,21 @@ TEST(FormSession, DisabledAndHiddenFieldsAreSkippedBothWays) {
   EXPECT_EQ(focus_of(f), "key");
 }
 
+TEST(FormSession, AReadOnlyFieldIsShownButNeverOpened) {
+  Fixture fx;
+  fx.def.fields[1].read_only = true;
+  FormSession f(fx.def);
+  f.start();
+  f.set_enabled(1, true);  // opening every input leaves it closed
+  f.press(Key::Enter);
+  EXPECT_EQ(focus_of(f), "price");
+  f.press(Key::Up);
+  EXPECT_EQ(focus_of(f), "key");
+  f.click_field(1);
+  EXPECT_EQ(focus_of(f), "key");
+  EXPECT_EQ(f.display(1), "  ");
+}
+
 TEST(FormSession, ACheckMayPlaceTheFocusItself) {
   // The key check of an inclusion: opens the other inputs, closes the key,
   // and moves on to the second input by itself.

@@ -106,6 +106,19 @@ TEST(ScriptedScreen, FormsTakeTypingKeysAndButtonsWithBoxesOfTheirChecksInBetwee
   s.expect_done();
 }
 
+TEST(ScriptedScreen, AFormsNotesAreItsTextInTheTranscript) {
+  ScriptedScreen s;
+  std::vector<std::string> log;
+  FormSpec def = code_form(log, s);
+  def.notes = {"Registrado -  por GER em 11/12/2026 as 10:30", "Vers\xE3o"};
+  FormSession form(def);
+  s.script().press(Key::Esc).expect("Registrado -  por GER");
+  s.run_form(form);
+  s.settle();
+  EXPECT_EQ(s.transcript().texts("form"),
+            std::vector<std::string>{"Registrado -  por GER em 11/12/2026 as 10:30 | Vers\u00E3o"});
+}
+
 TEST(ScriptedScreen, AFormWaitingForInputTheScriptDoesNotGiveIsAnError) {
   ScriptedScreen s;
   std::vector<std::string> log;

@@ -30,7 +30,7 @@ QSize FieldEdit::sizeHint() const {
 
 void FieldEdit::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const bool enabled = session_.field(index_).enabled;
+  const bool enabled = session_.field(index_).enabled && !session_.field(index_).read_only;
   const bool focused = session_.focused_field() == index_;
   p.fillRect(rect(), enabled ? palette().color(QPalette::Base) : palette().color(QPalette::Window));
   p.setPen(focused ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark));

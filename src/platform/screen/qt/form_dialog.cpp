@@ -16,6 +16,7 @@ namespace zelto::screen::qt {
 
 FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent), session_(session) {
   setWindowTitle(to_qt(session.definition().title));
+  if (const Rect& g = session.definition().geometry; !g.empty()) resize(g.width, g.height);
   setFocusPolicy(Qt::StrongFocus);
   auto* outer = new QVBoxLayout(this);
   auto* grid = new QGridLayout;

@@ -121,7 +121,10 @@ void ScriptedScreen::do_tone(int hertz, std::chrono::milliseconds duration) {
 
 void ScriptedScreen::do_run_form(FormSession& form) {
   const Text& title = form.definition().title;
-  record("form", title, "");
+  // The notes below the fields are what the form shows besides its inputs.
+  Text notes;
+  for (const Text& note : form.definition().notes) notes += (notes.empty() ? "" : " | ") + note;
+  record("form", title, notes);
   form.start();
   while (form.open()) {
     auto focus_name = [&] {
