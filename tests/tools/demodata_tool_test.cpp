@@ -21,6 +21,7 @@
 #include "platform/xbase/workspace.hpp"
 #include "store/catalogue.hpp"
 #include "store/lookup.hpp"
+#include "store/seal_record.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -268,6 +269,15 @@ TEST_F(DemoFolder, ConfigurationIsWhatStartUpAndTheSaleRead) {
     EXPECT_TRUE(seek("ST", situation)) << situation;
     EXPECT_TRUE(seek("A1", inside)) << situation;
     EXPECT_TRUE(seek("A1", outside)) << situation;
+  }
+}
+
+TEST_F(DemoFolder, SealedRecordsCarryTheirSeals) {
+  for (const char* alias : {"IT", "EF"}) {
+    xbase::Table& t = area(alias);
+    size_t records = 0;
+    for (t.go_top(); !t.eof(); t.skip(), ++records) EXPECT_TRUE(store::seal_holds(t)) << alias << " " << t.recno();
+    EXPECT_GT(records, 0u) << alias;
   }
 }
 

@@ -13,6 +13,7 @@
 #include "references.hpp"
 #include "store/catalogue.hpp"
 #include "store/lookup.hpp"
+#include "store/seal_record.hpp"
 #include "table_writer.hpp"
 #include "tax_codes.hpp"
 
@@ -114,6 +115,8 @@ void write_tables(const fs::path& folder, const DataSet& data, const WriteStamp&
     if (it == data.end() || it->second.empty()) continue;
     xbase::Table& table = ws.use(entry.file(), "FILL", xbase::OpenMode::Exclusive);
     write_rows(table, it->second, stamp);
+    if (const store::SealedTable* sealed = store::find_sealed_table(entry.alias()))
+      for (table.go_top(); !table.eof(); table.skip()) store::write_seal(table, *sealed);
     ws.close("FILL");
     summary.records[std::string(entry.alias())] = it->second.size();
   }

@@ -25,8 +25,8 @@ struct DemoSummary {
 // moved in only when all of them are done, so a fault in the fixtures
 // leaves `dir` as it was. Throws DemoError.
 //
-// Seals (MD5_REGI) are left blank: record sealing is not built yet, so the
-// sealed tables hold records whose seal does not verify until it is.
+// Records of the sealed tables (items, the printer register) carry their
+// seals, as if the program had written them.
 DemoSummary make_demo_folder(const std::filesystem::path& dir, const FixtureSource& fixtures, const os::LocalTime& now);
 
 }  // namespace zelto::demodata
