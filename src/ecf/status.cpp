@@ -64,9 +64,18 @@ Answer STATUS(core::Ctx& ctx) {
   return Answer::outcome(ok);
 }
 
-bool TEM_CUPOM_ABERTO(core::Ctx& ctx) {
-  ctx.g.WPARERRO = "TEM_CUPOM_ABERTO";
+namespace {
+
+// The failure text the open-receipt and paper tests share.
+void direct_test(core::Ctx& ctx, const char* name) {
+  ctx.g.WPARERRO = name;
   ctx.g.VERROCOMUNICAECF = runtime::utf8_to_cp1252("Não Conseguiu Verificar se Possui Cupom em Aberto ou Fim do Papel");
+}
+
+}  // namespace
+
+bool TEM_CUPOM_ABERTO(core::Ctx& ctx) {
+  direct_test(ctx, "TEM_CUPOM_ABERTO");
   InputHold hold(ctx);
   const Make m = make_of(ctx.g);
   if (classic(m)) {
@@ -86,7 +95,7 @@ bool TEM_CUPOM_ABERTO(core::Ctx& ctx) {
 }
 
 bool FIM_PAPEL_BEM7(core::Ctx& ctx) {
-  ctx.g.WPARERRO = "FIM_PAPEL_BEM7";
+  direct_test(ctx, "FIM_PAPEL_BEM7");
   InputHold hold(ctx);
   const Make m = make_of(ctx.g);
   if (classic(m)) {

@@ -10,6 +10,7 @@
 
 #include "demo_error.hpp"
 #include "demo_folder.hpp"
+#include "demo_printer.hpp"
 #include "fixture_source.hpp"
 #include "platform/os/clock.hpp"
 
@@ -20,7 +21,8 @@ namespace {
 const char* kUsage =
     "usage: zeltoecf-demodata DIR [--fixtures FOLDER]\n"
     "  makes DIR a demo data folder for the checkout: every table with its index\n"
-    "  files, operators, configuration, items, tax rates, clients and footer layout.\n"
+    "  files, operators, configuration, items, tax rates, clients and footer layout,\n"
+    "  and an emulated fiscal printer with its four libraries (ecfsim show, roll).\n"
     "  DIR must not hold tables yet. --fixtures reads the fixtures from FOLDER\n"
     "  instead of the copies built into the program.\n";
 
@@ -65,6 +67,9 @@ int main(int argc, char** argv) {
               << "  " << summary.tables << " tables, " << summary.index_files << " index files\n"
               << "  " << count(summary, "IT") << " items, " << count(summary, "US") << " operators, "
               << count(summary, "CL") << " clients, " << count(summary, "A1") << " ECF tax rates\n";
+    const auto printer = demodata::place_demo_printer(args->dir, demodata::program_folder(), clock.now());
+    std::cout << "  fiscal printer " << printer.make << " " << printer.serial
+              << (printer.kept ? " (the printer already there was kept)" : " (emulated, day not opened)") << "\n";
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "zeltoecf-demodata: " << e.what() << "\n";
