@@ -21,12 +21,17 @@ class Printing {
   Printing(core::Ctx& ctx, const Exchange& exchange)
       : ctx_(ctx), printer_(printer_port(ctx)), linked_(is_payment(exchange.operation)) {}
 
-  void fall_back_to_report() { linked_ = false; }
+  // `left_open`: a receipt or report of this printing may still be open.
+  void fall_back_to_report(bool left_open) {
+    linked_ = false;
+    left_open_ = left_open;
+  }
 
   bool open() {
     if (printer_.paper_ended(ctx_)) return false;
     if (linked_) return printer_.run(ctx_, "ABRIR_RESPOSTA");
-    printer_.run(ctx_, "FECHA_CU_NAO_FISCAL");  // a report left open by an earlier failure
+    // Closing a report closes a linked receipt too.
+    if (left_open_) printer_.run(ctx_, "FECHA_CU_NAO_FISCAL");
     ctx_.g.WTEXTO_TODO = " ";
     return printer_.run(ctx_, "ABRE_CU_NAO_FISCAL");
   }
@@ -39,13 +44,16 @@ class Printing {
 
   bool close() {
     if (printer_.paper_ended(ctx_)) return false;
-    return printer_.run(ctx_, linked_ ? "FECHA_RESPOSTA" : "FECHA_CU_NAO_FISCAL");
+    return close_anyway();
   }
+  // What is open closed after a failure, whatever the printer's state said.
+  bool close_anyway() { return printer_.run(ctx_, linked_ ? "FECHA_RESPOSTA" : "FECHA_CU_NAO_FISCAL"); }
 
  private:
   core::Ctx& ctx_;
   PrinterPort& printer_;
   bool linked_;
+  bool left_open_ = false;
 };
 
 bool print_copies(core::Ctx& ctx, Printing& printing, const std::vector<core::Text>& lines, size_t width) {
@@ -77,22 +85,22 @@ bool print_card_receipt(core::Ctx& ctx, const Exchange& exchange) {
   for (;;) {
     if (!printing.open()) {
       if (!try_again(ctx)) break;
-      printing.fall_back_to_report();
+      printing.fall_back_to_report(true);
       continue;
     }
     if (!print_copies(ctx, printing, lines, width)) {
       const bool again = try_again(ctx);
       // Whether or not it starts again, nothing may stay open on the printer.
-      printing.close();
+      const bool closed = printing.close_anyway();
       if (!again) break;
-      printing.fall_back_to_report();
+      printing.fall_back_to_report(!closed);
       continue;
     }
     if (printing.close()) {
       printed = true;
       break;
     }
-    printing.fall_back_to_report();
+    printing.fall_back_to_report(true);
     if (!try_again(ctx)) break;
   }
   ctx.screen.set_message("");

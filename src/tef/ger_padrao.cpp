@@ -113,23 +113,22 @@ bool GER_PADRAO(core::Ctx& ctx, std::string_view operation, int mode, std::strin
   g.WLENDOO = 1;
 
   bool done = false;
-  if (clear) {
+  if (!clear) {
+    // The earlier transaction is still pending: its copy stays, and no new
+    // one starts.
+    exchange.left_pending = true;
+  } else {
     remove_file(exchange.folder.file(kStatus));
     remove_file(exchange.folder.file(kRequest));
     exchange.number = request_number_text(next_request_number(ctx));
     g.WNUMERSOLIC = runtime::val(exchange.number);
     g.WPARA1 = core::Text(operation);
     const std::string request = compose(transaction_request(operation, exchange.number, g));
-    if (hand_over(ctx, exchange, request)) {
-      if (checking) {
-        done = true;
-      } else {
-        // From here the manager may carry the transaction out: should the
-        // checkout stop before it is settled, its next start finds it.
-        keep_pending(exchange.folder, request);
-        done = carry_out(ctx, exchange);
-      }
-    }
+    // Once the manager has the request it may carry the transaction out:
+    // should the checkout stop before it is settled, its next start finds
+    // this copy. A request the manager never took leaves none.
+    if (!checking) keep_pending(exchange.folder, request);
+    if (hand_over(ctx, exchange, request)) done = checking || carry_out(ctx, exchange);
   }
 
   ctx.screen.set_message("");

@@ -17,7 +17,7 @@ ExchangeFile pending_transaction(const ManagerFolder& folder) {
   ExchangeFile pending = read_exchange_file(folder.file(kPending)).value_or(ExchangeFile());
   const core::Text number = pending.field("001-000");
   if (auto late = read_exchange_file(folder.file(kResponse))) {
-    if (!number.empty() && late->field("001-000") == number && late->has("999-999") && keep_pending(folder, late->bytes()))
+    if (!number.empty() && names_request(late->field("001-000"), number) && late->has("999-999") && keep_pending(folder, late->bytes()))
       return *late;
   }
   return pending;

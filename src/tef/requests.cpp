@@ -1,10 +1,18 @@
 #include "tef/requests.hpp"
 
+#include "platform/runtime/text.hpp"
+
 namespace zelto::tef {
 
 Text wire_operation(std::string_view operation) { return operation == "CHB" ? Text("CHQ") : Text(operation); }
 
 bool is_payment(std::string_view operation) { return operation == "CRT" || operation == "CHQ" || operation == "CHB"; }
+
+bool names_request(const Text& field, const Text& number) {
+  const Text digits = runtime::trim(field);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != Text::npos) return false;
+  return runtime::val(digits) == runtime::val(number);
+}
 
 Text cents(const runtime::Decimal& amount) { return std::to_string((amount * 100).round(0).to_int()); }
 

@@ -39,6 +39,10 @@ TransactionRef transaction_ref(const ExchangeFile& response);
 // network, transaction number and control code.
 std::vector<Field> settlement_request(std::string_view operation, const Text& number, const TransactionRef& ref);
 
+// Whether a manager's 001-000 names the request `number`: the same digits,
+// leading zeros or not.
+bool names_request(const Text& field, const Text& number);
+
 // An amount in cents without a decimal point: 12.50 is "1250".
 Text cents(const runtime::Decimal& amount);
 

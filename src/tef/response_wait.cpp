@@ -2,6 +2,7 @@
 
 #include "core/dialogs.hpp"
 #include "tef/exchange_files_io.hpp"
+#include "tef/requests.hpp"
 #include "tef/texts.hpp"
 #include "tef/waiting.hpp"
 
@@ -19,11 +20,11 @@ std::optional<ExchangeFile> arrived(Exchange& exchange, std::optional<std::strin
   const auto path = exchange.folder.file(kResponse);
   auto response = read_exchange_file(path);
   if (!response) return std::nullopt;
-  if (response->field("001-000") != exchange.number) {
+  if (!names_request(response->field("001-000"), exchange.number)) {
     // Left over from an earlier request. Taken aside before it is removed,
     // so that this request's response, if it came in the meantime, is kept.
     auto taken = take_file(path);
-    if (taken && taken->field("001-000") == exchange.number && taken->has("999-999")) return taken;
+    if (taken && names_request(taken->field("001-000"), exchange.number) && taken->has("999-999")) return taken;
     return std::nullopt;
   }
   if (!complete(*response, read_before)) {

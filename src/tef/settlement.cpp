@@ -21,7 +21,7 @@ bool settle(core::Ctx& ctx, const ManagerFolder& folder, const SettlementWait& w
     counter = counter + 1;
     ctx.screen.set_message(core::Text(wait.waiting) + count_text(counter));
     if (auto status = take_file(folder.file(kStatus))) {
-      if (status->field("001-000") != number) continue;  // an earlier request's: look again at once
+      if (!names_request(status->field("001-000"), number)) continue;  // an earlier request's: look again at once
       if (runtime::prefix_equal(status->field("000-000"), wait.operation) && status->field("999-999") == "0")
         return true;
     }

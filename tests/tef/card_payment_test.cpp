@@ -169,10 +169,10 @@ TEST(CardMenu, AdministrativeFunctionsPrintTheirReportAndAreConfirmed) {
   const auto commands = t.printer->commands();
   EXPECT_EQ(t.printer->count("PAGO_CARTAO"), 0);
   EXPECT_EQ(t.receipts_closed, 0);
-  EXPECT_EQ(commands.front(), "FECHA_CU_NAO_FISCAL");
-  EXPECT_EQ(commands[1], "ABRE_CU_NAO_FISCAL");
-  EXPECT_EQ(t.printer->received[1].text, " ");
+  EXPECT_EQ(commands.front(), "ABRE_CU_NAO_FISCAL");
+  EXPECT_EQ(t.printer->received[0].text, " ");
   EXPECT_EQ(t.printer->count("ABRE_CU_NAO_FISCAL"), 1 + 5 + 7 + 5);
+  EXPECT_EQ(t.printer->count("FECHA_CU_NAO_FISCAL"), 1);
   EXPECT_EQ(commands.back(), "FECHA_CU_NAO_FISCAL");
   EXPECT_EQ(t.back_to_form, 0);
 }

@@ -44,6 +44,9 @@ TEST(CardReceipt, PrinterFailuresArePrintedAgainInAReportOrEndInANonConfirmation
       {"linked receipt refused", refuse("ABRIR_RESPOSTA", 1), {true}, true,
        "PAGO_CARTAO ABRIR_RESPOSTA FECHA_CU_NAO_FISCAL ABRE_CU_NAO_FISCAL*24 FECHA_CU_NAO_FISCAL"},
       {"a line refused, again", refuse("LINHA_RESPOSTA", 3), {true}, true,
+       "PAGO_CARTAO ABRIR_RESPOSTA LINHA_RESPOSTA*3 FECHA_RESPOSTA ABRE_CU_NAO_FISCAL*24 FECHA_CU_NAO_FISCAL"},
+      {"a line and the close refused", [](const std::string& c, int n) { return (c == "LINHA_RESPOSTA" && n == 3) || c == "FECHA_RESPOSTA"; },
+       {true}, true,
        "PAGO_CARTAO ABRIR_RESPOSTA LINHA_RESPOSTA*3 FECHA_RESPOSTA FECHA_CU_NAO_FISCAL ABRE_CU_NAO_FISCAL*24 "
        "FECHA_CU_NAO_FISCAL"},
       {"a line refused, given up", refuse("LINHA_RESPOSTA", 3), {false}, false,

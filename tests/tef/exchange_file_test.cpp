@@ -56,6 +56,14 @@ TEST(Requests, ACardPaymentOfTwelveFiftyOnReceipt345) {
             "027-000 = 9000001\r\n999-999 = 0\r\n");
 }
 
+TEST(RequestNumber, AManagersAnswerNamesItsRequestByItsDigits) {
+  EXPECT_TRUE(names_request("7", "7"));
+  EXPECT_TRUE(names_request("0000000007", "7"));
+  EXPECT_FALSE(names_request("8", "7"));
+  EXPECT_FALSE(names_request("", "7"));
+  EXPECT_FALSE(names_request("7A", "7"));
+}
+
 TEST(RequestNumber, CountsUpUnderTheLockAndStartsAgainAfterTheLargest) {
   TefCheckout t;
   EXPECT_EQ(next_request_number(t.ctx), 1);  // an empty counters table gets its record

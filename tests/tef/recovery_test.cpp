@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tef/exchange.hpp"
+#include "tef/ger_padrao.hpp"
 #include "tef/recovery.hpp"
 #include "tef/texts.hpp"
 #include "tef_fixture.hpp"
@@ -72,6 +73,21 @@ TEST(Recovery, AnInactiveManagerIsAskedAgainUntilTheOperatorLeavesIt) {
   EXPECT_TRUE(t.s.script().empty()) << t.s.transcript().str();
   EXPECT_TRUE(t.journal_has("NCN 4 desfeita nsu=004242"));
   EXPECT_FALSE(t.exists(std::string(kPending)));
+}
+
+TEST(Recovery, APendingTransactionTheManagerCannotSettleHoldsBackANewOne) {
+  TefCheckout t;
+  left_pending(t);
+  t.plan("PAD", {"ATV silent"});
+  const std::string again = std::string(texts::kTryActivatingAgain) + " ?     ";
+  t.s.script().answer(again, false).ok(std::string(texts::kLeftPending));
+  EXPECT_FALSE(GER_PADRAO(t.ctx, "CRT", 0, "PAD"));
+  EXPECT_TRUE(t.s.script().empty()) << t.s.transcript().str();
+  EXPECT_EQ(t.journal(), std::vector<std::string>{"ATV 1 sem resposta"});
+  EXPECT_EQ(t.back_to_form, 1);
+  auto kept = read_exchange_file(t.folder().file(std::string(kPending)));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->field("012-000"), "004242");
 }
 
 TEST(Recovery, AnUnreadableCopyIsStillNotConfirmed) {

@@ -27,9 +27,10 @@ namespace zelto::tef {
 namespace {
 
 // The checkout's clock in these tests. Once the checkout has handed a
-// request over, its pauses last until the manager writes its status or
-// response (five seconds of real time at most); other pauses cost nothing.
-// The checkout's own time moves on by the pause it asked for.
+// request over, its pauses last until the manager writes its status, and
+// after the status until it writes its response (five seconds of real time
+// at most for each); other pauses cost nothing. The checkout's own time
+// moves on by the pause it asked for.
 class ManagerFilesClock : public os::Clock {
  public:
   explicit ManagerFilesClock(const ManagerFolder& folder) {
@@ -41,31 +42,45 @@ class ManagerFilesClock : public os::Clock {
   os::LocalTime now() override { return manual_.now(); }
   void sleep(std::chrono::milliseconds d) override {
     follow();
-    while (awaiting_) {
+    while (awaiting_ != Awaiting::Nothing) {
       pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, 5000) <= 0) break;
-      follow();
+      if (::poll(&p, 1, 5000) <= 0) {
+        awaiting_ = Awaiting::Nothing;
+        break;
+      }
+      if (follow()) break;
     }
     manual_.sleep(d);
   }
 
  private:
-  // The request handed over, then the manager's answer, in the order they came.
-  void follow() {
+  enum class Awaiting { Nothing, Status, Response };
+  // The request handed over, then the manager's answers, in the order they
+  // came; true when the manager wrote something.
+  bool follow() {
     alignas(inotify_event) char buf[4096];
+    bool wrote = false;
     for (ssize_t n; (n = ::read(fd_, buf, sizeof buf)) > 0;) {
       for (char* p = buf; p < buf + n;) {
         const auto* e = reinterpret_cast<const inotify_event*>(p);
         const std::string name = e->len ? e->name : "";
-        if (e->wd == request_watch_ && name == "IntPos.001") awaiting_ = true;
-        if (e->wd != request_watch_ && (name == "IntPos.Sts" || name == "IntPos.001")) awaiting_ = false;
+        if (e->wd == request_watch_) {
+          if (name == "IntPos.001") awaiting_ = Awaiting::Status;
+        } else if (name == "IntPos.Sts") {
+          awaiting_ = Awaiting::Response;  // a transaction's response follows; an acknowledgement's wait ends
+          wrote = true;
+        } else if (name == "IntPos.001") {
+          awaiting_ = Awaiting::Nothing;
+          wrote = true;
+        }
         p += sizeof(inotify_event) + e->len;
       }
     }
+    return wrote;
   }
   int fd_ = -1;
   int request_watch_ = -1;
-  bool awaiting_ = false;
+  Awaiting awaiting_ = Awaiting::Nothing;
   os::ManualClock manual_{os::LocalTime{*runtime::Date::ymd(2026, 12, 11), 10, 30, 0}};
 };
 
