@@ -3,6 +3,7 @@
 
 #include "registry/entry_form.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/dialogs.hpp"
@@ -90,10 +91,39 @@ std::size_t EntryForm::index_of(std::string_view id) const {
   throw std::out_of_range("the form has no field " + std::string(id));
 }
 
+// The line each built input stands on: the automatic layout moves down one
+// line per field (two for "2", none for "S"); without it the fields' own
+// rows decide, equal rows sharing a line.
+std::vector<int> EntryForm::lines() const {
+  std::vector<int> out(def_.fields.size(), -1);
+  if (def_.first_row > 0) {
+    int line = -1;
+    for (std::size_t d = 0; d < def_.fields.size(); ++d) {
+      const EntryField& e = def_.fields[d];
+      if (e.state == FieldState::B || !e.input) continue;
+      if (line < 0) line = 0;
+      else if (e.step == LayoutStep::TwoRows) line += 2;
+      else if (e.step == LayoutStep::Next) line += 1;
+      out[d] = line;
+    }
+    return out;
+  }
+  std::vector<double> rows;
+  for (const EntryField& e : def_.fields)
+    if (e.row > 0) rows.push_back(e.row);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  for (std::size_t d = 0; d < def_.fields.size(); ++d)
+    if (def_.fields[d].row > 0)
+      out[d] = static_cast<int>(std::lower_bound(rows.begin(), rows.end(), def_.fields[d].row) - rows.begin());
+  return out;
+}
+
 void EntryForm::build() {
   screen::FormSpec layout;
   layout.title = def_.title;
   layout.geometry = screen::Rect{0, 0, 750, def_.fields.size() <= 10 ? 358 : 500};
+  const std::vector<int> line_of = lines();
   slot_.assign(def_.fields.size(), std::nullopt);
   unbuilt_.assign(def_.fields.size(), FieldValue(Text()));
   for (std::size_t d = 0; d < def_.fields.size(); ++d) {
@@ -108,6 +138,7 @@ void EntryForm::build() {
     if (id.empty()) id = "oGet" + runtime::strzero(runtime::Decimal(static_cast<long>(d + 1)), 2);
     screen::Field f = make_field(e, std::move(id));
     f.read_only = e.state == FieldState::N;
+    f.line = line_of[d];
     f.check = [this, d](screen::FormSession&) { return run_check(d, false); };
     f.on_focus = [this, d](screen::FormSession&) {
       const EntryField& here = def_.fields[d];
@@ -192,6 +223,10 @@ void EntryForm::set_description(std::size_t d, Text text) {
 
 void EntryForm::set_enabled(std::size_t d, bool enabled) {
   if (built(d)) session_->set_enabled(*slot_[d], enabled);
+}
+
+void EntryForm::set_picture(std::size_t d, std::string picture) {
+  if (built(d)) session_->set_picture(*slot_[d], std::move(picture));
 }
 
 bool EntryForm::enabled(std::size_t d) const { return built(d) && session_->field(*slot_[d]).focusable(); }

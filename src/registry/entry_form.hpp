@@ -79,6 +79,7 @@ class EntryForm {
   void set_description(std::size_t d, Text text);
   // Opens or closes an input; inputs in state "N" stay closed.
   void set_enabled(std::size_t d, bool enabled);
+  void set_picture(std::size_t d, std::string picture);
   bool enabled(std::size_t d) const;
   void focus(std::size_t d);
   std::optional<std::size_t> focused() const;
@@ -96,6 +97,7 @@ class EntryForm {
   std::uint32_t record() const { return record_; }
 
  private:
+  std::vector<int> lines() const;
   void build();
   void open_inputs();
   void describe_all();

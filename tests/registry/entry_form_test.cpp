@@ -185,6 +185,19 @@ TEST(EntryForm, ADataFormIsSavedByItsAfterCall) {
   t.screen.expect_done();
 }
 
+TEST(EntryForm, TheAutomaticLayoutPutsSameRowFieldsOnOneLine) {
+  RegistryCtx t;
+  EntryScreen s = goods_form(Mode::I);
+  s.first_row = 16.5;
+  s.row_step = 13;
+  s.fields[3].step = LayoutStep::SameRow;  // the price beside the unit
+  s.fields[4].step = LayoutStep::TwoRows;
+  EntryForm form(t.ctx, s);
+  std::vector<int> lines;
+  for (std::size_t i = 0; i < form.session().field_count(); ++i) lines.push_back(form.session().field(i).line);
+  EXPECT_EQ(lines, (std::vector<int>{0, 1, 2, 2, 4, 5, 6}));
+}
+
 TEST(EntryForm, MoreThanTwentyOneFieldsOrFourteenTextsAreCutWithAMessage) {
   RegistryCtx t;
   EntryScreen s;

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "platform/screen/qt/browse_dialog.hpp"
 #include "platform/screen/qt/field_edit.hpp"
@@ -89,6 +90,34 @@ TEST(QtRegistration, IncludeAndChangeFromTheBrowseWithTheKeyClosedOnChange) {
   EXPECT_EQ(runtime::trim(ud.text("C409")), "METROS");
   EXPECT_EQ(ud.text("C001"), "GER");
   EXPECT_EQ(ud.reccount(), 3u);
+}
+
+TEST(QtRegistration, TheLookupButtonOpensTheListAndTheChoiceMovesTheFormOn) {
+  QtRegistry fx;
+  fx.then([&](QWidget& w) {
+    auto* form = qobject_cast<screen::qt::FormDialog*>(&w);
+    ASSERT_NE(form, nullptr) << w.metaObject()->className();
+    QTest::keyClicks(form, "14");
+    QTest::keyClick(form, Qt::Key_Return);
+    QTest::keyClicks(form, "sal");
+    QTest::keyClick(form, Qt::Key_Return);
+    EXPECT_FALSE(form->lookup(1)->isVisibleTo(form));
+    ASSERT_TRUE(form->lookup(2)->isVisibleTo(form));
+    form->lookup(2)->click();
+    EXPECT_EQ(form->input(2)->shownText().toStdString(), "KG");
+    QTest::keyClicks(form, "3");  // the price has the focus now
+    EXPECT_TRUE(form->input(3)->shownText().startsWith("3")) << form->input(3)->shownText().toStdString();
+    QTest::keyClick(form, Qt::Key_Escape);
+  });
+  fx.then([&](QWidget& w) {  // the list, by name: QUILOGRAMA first
+    auto* list = qobject_cast<screen::qt::BrowseDialog*>(&w);
+    ASSERT_NE(list, nullptr) << w.metaObject()->className();
+    EXPECT_EQ(list->windowTitle().toStdString(), "M4E1 - Tabela de Unidades de Medida");
+    QTest::keyClick(list, Qt::Key_S);
+  });
+  fx.then(answer("Deseja voltar ?     ", true));
+  EXPECT_FALSE(TELA_LE_CAMPOS(fx.ctx, goods_form(Mode::I)));
+  EXPECT_TRUE(fx.handlers.empty());
 }
 
 }  // namespace

@@ -34,6 +34,9 @@ struct Field {
   // later: a value the form only displays.
   bool read_only = false;
   Text description{};     // shown beside the input (a code's name)
+  // The line of a modal form the field stands on; fields given the same
+  // line stand side by side. -1: the line after the previous field's.
+  int line = -1;
   // Where a window's entry row places the input and its label; a modal
   // form lays its fields out by itself and ignores them.
   Rect where{};

@@ -5,7 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <map>
 
 #include "platform/screen/qt/field_edit.hpp"
 #include "platform/screen/qt/field_label.hpp"
@@ -21,20 +24,35 @@ FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent),
   auto* outer = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   outer->addLayout(grid);
+  // Each field takes four cells of its line: label, input, "?", description.
+  std::map<int, int> used;  // line -> fields on it so far
+  int line = -1;
+  int widest = 1;
   for (std::size_t i = 0; i < session.field_count(); ++i) {
     const Field& f = session.field(i);
-    Row row{make_field_label(f, this), new FieldEdit(session, i, this), new QLabel(this)};
+    line = f.line >= 0 ? f.line : line + 1;
+    const int column = 4 * used[line]++;
+    widest = std::max(widest, used[line]);
+    Row row{make_field_label(f, this), new FieldEdit(session, i, this), new QToolButton(this), new QLabel(this)};
     row.edit->setOnClick([this](std::size_t at) {
       session_.click_field(at);
       sync();
     });
-    const int r = static_cast<int>(i);
-    grid->addWidget(row.label, r, 0);
-    grid->addWidget(row.edit, r, 1, Qt::AlignLeft);
-    grid->addWidget(row.description, r, 2);
+    row.lookup->setText(QStringLiteral("?"));
+    row.lookup->setFocusPolicy(Qt::NoFocus);
+    row.lookup->setVisible(bool(f.on_f2));
+    connect(row.lookup, &QToolButton::clicked, this, [this, i] {
+      session_.click_field(i);
+      if (session_.focused_field() == i) session_.press(Key::F2);
+      sync();
+    });
+    grid->addWidget(row.label, line, column);
+    grid->addWidget(row.edit, line, column + 1, Qt::AlignLeft);
+    grid->addWidget(row.lookup, line, column + 2);
+    grid->addWidget(row.description, line, column + 3);
     rows_.push_back(row);
   }
-  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(4 * widest - 1, 1);
   for (const Text& note : session.definition().notes) outer->addWidget(new QLabel(to_qt(note), this));
   auto* bar = new QHBoxLayout;
   outer->addLayout(bar);
@@ -57,6 +75,8 @@ void FormDialog::sync() {
     const Field& f = session_.field(i);
     rows_[i].label->setVisible(f.visible);
     rows_[i].edit->setVisible(f.visible);
+    rows_[i].lookup->setVisible(f.visible && f.on_f2);
+    rows_[i].lookup->setEnabled(f.focusable());
     rows_[i].description->setVisible(f.visible);
     set_field_label_text(*rows_[i].label, f.label);
     rows_[i].description->setText(to_qt(f.description));

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QToolButton;
 
 namespace zelto::screen::qt {
 
@@ -23,6 +24,8 @@ class FormDialog : public QDialog {
   void sync();
   FieldEdit* input(std::size_t i) const { return rows_.at(i).edit; }
   QPushButton* button(std::size_t i) const { return buttons_.at(i); }
+  // The "?" beside an input with an F2 lookup: the lookup by mouse.
+  QToolButton* lookup(std::size_t i) const { return rows_.at(i).lookup; }
   // A plain label, or a TSSay when the field asks for a framed one.
   QWidget* label(std::size_t i) const { return rows_.at(i).label; }
 
@@ -35,6 +38,7 @@ class FormDialog : public QDialog {
   struct Row {
     QWidget* label;
     FieldEdit* edit;
+    QToolButton* lookup;
     QLabel* description;
   };
   FormSession& session_;

@@ -1,7 +1,9 @@
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolButton>
 
 #include "platform/screen/list_cursor.hpp"
 #include "platform/screen/qt/browse_dialog.hpp"
@@ -65,6 +67,40 @@ TEST(QtForms, EscClosesAsCancelledAndTheCloseCheckMayRefuse) {
   });
   EXPECT_EQ(fx.screen.run_form(form), FormOutcome::Cancelled);
   EXPECT_EQ(asked, 2);
+}
+
+TEST(QtForms, FieldsOfOneLineStandSideBySideAndTheLookupButtonPressesF2) {
+  QtFixture fx;
+  FormSpec def;
+  def.title = "M419 - Inclusao de Contabilista";
+  def.fields.push_back(Field::text("C811", "Numero", "", 6));
+  Field complement = Field::text("C810", "Complemento", "", 20);
+  complement.line = 0;
+  def.fields.push_back(complement);
+  Field state = Field::text("C018", "Estado", "", 2, "!!");
+  int looked = 0;
+  state.on_f2 = [&](FormSession& f) {
+    ++looked;
+    f.set_value("C018", Text("MG"));
+  };
+  def.fields.push_back(state);
+  FormSession form(def);
+  fx.then([&](QWidget& w) {
+    auto* d = qobject_cast<FormDialog*>(&w);
+    ASSERT_NE(d, nullptr);
+    d->layout()->activate();
+    EXPECT_EQ(d->input(1)->geometry().top(), d->input(0)->geometry().top());
+    EXPECT_GT(d->input(1)->geometry().left(), d->input(0)->geometry().right());
+    EXPECT_GT(d->input(2)->geometry().top(), d->input(0)->geometry().top());
+    EXPECT_FALSE(d->lookup(0)->isVisibleTo(d));
+    ASSERT_TRUE(d->lookup(2)->isVisibleTo(d));
+    d->lookup(2)->click();  // the focus goes to the input, then its lookup runs
+    EXPECT_EQ(form.focused_field(), 2u);
+    EXPECT_EQ(d->input(2)->shownText().toStdString(), "MG");
+    QTest::keyClick(d, Qt::Key_Escape);
+  });
+  fx.screen.run_form(form);
+  EXPECT_EQ(looked, 1);
 }
 
 TEST(QtBrowses, PageStripesFooterAndHotLetters) {
