@@ -1,21 +1,20 @@
 #pragma once
 // The libraries a complete data folder holds beside its tables: the emulated
 // printer's, under the makers' file names, and the signing library, copied
-// from the build the way `ecfsim libs DIR` installs them. Tests find the
-// build through ZELTO_BINARY_DIR, which every test runs with.
+// from the build the way `ecfsim libs DIR` installs them. A test target that
+// uses them defines ZELTO_BINARY_DIR, the build's top folder.
 
-#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 
+#ifndef ZELTO_BINARY_DIR
+#error "a test target installing the libraries defines ZELTO_BINARY_DIR"
+#endif
+
 namespace zelto::testing {
 
-inline std::filesystem::path built_standins() {
-  const char* build = std::getenv("ZELTO_BINARY_DIR");
-  if (!build) throw std::runtime_error("ZELTO_BINARY_DIR is not set: run the tests through ctest");
-  return std::filesystem::path(build) / "standins";
-}
+inline std::filesystem::path built_standins() { return std::filesystem::path(ZELTO_BINARY_DIR) / "standins"; }
 
 inline void install_libraries(const std::filesystem::path& folder) {
   const std::filesystem::path standins = built_standins();
