@@ -138,6 +138,7 @@ void EntryForm::build() {
     if (id.empty()) id = "oGet" + runtime::strzero(runtime::Decimal(static_cast<long>(d + 1)), 2);
     screen::Field f = make_field(e, std::move(id));
     f.read_only = e.state == FieldState::N;
+    if (e.label_right) f.label_align = screen::Align::Right;
     f.line = line_of[d];
     f.check = [this, d](screen::FormSession&) { return run_check(d, false); };
     f.on_focus = [this, d](screen::FormSession&) {

@@ -23,6 +23,7 @@ struct Field {
   std::string id{};  // how scripts and checks name the field
   Text label{};
   Frame label_frame = Frame::None;  // the label drawn as a framed text control
+  Align label_align = Align::Left;  // within the labels' column of a modal form
   FieldValue value{};
   std::string picture{};  // "@!", "999999", "99.99", "99/99/9999" ...
   int width = 0;        // text: bytes stored; number: the STR width

@@ -46,7 +46,7 @@ FormDialog::FormDialog(FormSession& session, QWidget* parent) : QDialog(parent),
       if (session_.focused_field() == i) session_.press(Key::F2);
       sync();
     });
-    grid->addWidget(row.label, line, column);
+    grid->addWidget(row.label, line, column, f.label_align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter : Qt::Alignment());
     grid->addWidget(row.edit, line, column + 1, Qt::AlignLeft);
     grid->addWidget(row.lookup, line, column + 2);
     grid->addWidget(row.description, line, column + 3);

@@ -73,11 +73,13 @@ TEST(QtForms, FieldsOfOneLineStandSideBySideAndTheLookupButtonPressesF2) {
   QtFixture fx;
   FormSpec def;
   def.title = "M419 - Inclusao de Contabilista";
-  def.fields.push_back(Field::text("C811", "Numero", "", 6));
+  Field number = Field::text("C811", "Nr", "", 6);
+  number.label_align = Align::Right;
+  def.fields.push_back(number);
   Field complement = Field::text("C810", "Complemento", "", 20);
   complement.line = 0;
   def.fields.push_back(complement);
-  Field state = Field::text("C018", "Estado", "", 2, "!!");
+  Field state = Field::text("C018", "Estado do contribuinte", "", 2, "!!");
   int looked = 0;
   state.on_f2 = [&](FormSession& f) {
     ++looked;
@@ -92,6 +94,9 @@ TEST(QtForms, FieldsOfOneLineStandSideBySideAndTheLookupButtonPressesF2) {
     EXPECT_EQ(d->input(1)->geometry().top(), d->input(0)->geometry().top());
     EXPECT_GT(d->input(1)->geometry().left(), d->input(0)->geometry().right());
     EXPECT_GT(d->input(2)->geometry().top(), d->input(0)->geometry().top());
+    // The short label stands right in the labels' column, next to its input.
+    EXPECT_GT(d->label(0)->geometry().left(), d->label(2)->geometry().left());
+    EXPECT_GE(d->label(0)->geometry().right(), d->label(2)->geometry().right() - 2);
     EXPECT_FALSE(d->lookup(0)->isVisibleTo(d));
     ASSERT_TRUE(d->lookup(2)->isVisibleTo(d));
     d->lookup(2)->click();  // the focus goes to the input, then its lookup runs
