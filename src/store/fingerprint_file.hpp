@@ -1,11 +1,11 @@
 #pragma once
 // The fingerprint file "zelto_md5.txt": one line without a line end,
 //
-//   "MD5.:" part 1 "G.T.:" part 2 "N.S.:" part 3 "FIM"
+//   "MD5.:" digest "G.T.:" grand total "N.S.:" serial "FIM"
 //
-// part 1 the scrambled digest of the file list, part 2 the scrambled grand
-// total of the printer (14 characters, 2 decimals, leading zeros), part 3
-// the scrambled serial of the printer (empty while none is registered).
+// the digest of the file list, the printer's grand total (14 characters, 2
+// decimals, leading zeros) and the printer's serial (empty while none is
+// registered), each scrambled.
 // The receipt opening compares the printer with it before every receipt.
 
 #include <filesystem>
@@ -40,14 +40,14 @@ StoredFingerprint read_fingerprint(const std::filesystem::path& folder);
 // Replaces the file (fingerprint_replace.hpp). Throws std::system_error.
 void write_fingerprint(const std::filesystem::path& folder, const StoredFingerprint& parts);
 
-// The grand total as part 2 holds it before scrambling: "00000012345.67".
+// The grand total as the file holds it before scrambling: "00000012345.67".
 std::string grand_total_text(const runtime::Decimal& grand_total);
 
-// Part 1 unscrambled: the digest of the file list.
+// The digest of the file list, unscrambled.
 std::string RETORNA_MD5_ARQUIVO_TXT(core::Ctx& ctx);
-// Part 2 as stored (scrambled).
+// The grand total as stored (scrambled).
 std::string RETORNA_GT_ARQUIVO_TXT(core::Ctx& ctx);
-// Part 3 unscrambled and trimmed; as stored when `decode` is "N".
+// The serial unscrambled and trimmed; as stored when `decode` is "N".
 std::string RETORNA_NUM_SER_ARQUIVO_TXT(core::Ctx& ctx, std::string_view decode = "S");
 
 }  // namespace zelto::store
