@@ -28,8 +28,12 @@ function(zelto_test)
   target_include_directories(${Z_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${Z_NAME} PRIVATE ${Z_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   zelto_warnings(${Z_NAME})
+  # Where the tree and the build are, for tests that run built programs or
+  # copy built libraries into a data folder.
+  target_compile_definitions(${Z_NAME} PRIVATE ZELTO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                               ZELTO_BINARY_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${Z_NAME}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES LABELS "${Z_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZELTO_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZELTO_BINARY_DIR=${PROJECT_BINARY_DIR}")
+    PROPERTIES LABELS "${Z_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

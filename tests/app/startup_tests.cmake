@@ -11,7 +11,6 @@ list(APPEND APP_TEST_SOURCES
 cmake_language(DEFER CALL add_dependencies app_tests zeltoecf-script)
 # Their data folders hold the printer and signing libraries.
 cmake_language(DEFER CALL add_dependencies app_tests ecfsim sign_bema)
-cmake_language(DEFER CALL target_compile_definitions app_tests PRIVATE "ZELTO_BINARY_DIR=\"${PROJECT_BINARY_DIR}\"")
 cmake_language(DEFER CALL target_compile_definitions app_tests PRIVATE
   "ZELTOECF_SCRIPT=\"$<TARGET_FILE:zeltoecf-script>\"")
 # The main frame on the real screen.
@@ -21,6 +20,5 @@ if(ZELTO_WITH_QT)
     DEPS zelto_app zelto_screen_qt Qt6::Test
     LABELS app)
   cmake_language(DEFER CALL add_dependencies app_startup_qt_tests ecfsim sign_bema)
-  target_compile_definitions(app_startup_qt_tests PRIVATE ZELTO_BINARY_DIR="${PROJECT_BINARY_DIR}")
   target_compile_definitions(app_startup_qt_tests PRIVATE ZELTO_TEST_FONT="${PROJECT_SOURCE_DIR}/tests/ui/fonts/DejaVuSans.ttf")
 endif()
