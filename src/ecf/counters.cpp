@@ -77,9 +77,12 @@ Answer NRO_CUPOM(core::Ctx& ctx) {
   return no_such_make(ctx);
 }
 
+// The classic makes all answer their counters by index; reading them on
+// "BE" too keeps its receipts' CCF, GNF, GRG and CDC true instead of zeros
+// that would reach the records and the legal files.
 Answer NRO_CCF_CUPOM(core::Ctx& ctx) {
   switch (make_of(ctx.g)) {
-    case Make::BE: return with_number(known(ctx, "000000"));
+    case Make::BE:
     case Make::DA:
     case Make::SW: return next_ccf(by_index(ctx, "30", 6));
     case Make::EP: return next_ccf(epson_counter(ctx, 43, 6));
@@ -116,14 +119,9 @@ Answer NUMERO_CRO(core::Ctx& ctx) {
 
 Answer NUMERO_GNF(core::Ctx& ctx) {
   switch (make_of(ctx.g)) {
+    case Make::BE:
     case Make::DA:
     case Make::SW: return with_number(by_index(ctx, "28", 6));
-    case Make::BE: {
-      // Asked, but the value kept is "000000".
-      Answer a = by_index(ctx, "28", 6);
-      a.text = "000000";
-      return with_number(std::move(a));
-    }
     case Make::EP: return with_number(known(ctx, "0", false));
     default: return no_such_make(ctx);
   }
@@ -131,9 +129,9 @@ Answer NUMERO_GNF(core::Ctx& ctx) {
 
 Answer NUMERO_GRG(core::Ctx& ctx) {
   switch (make_of(ctx.g)) {
+    case Make::BE:
     case Make::DA:
     case Make::SW: return with_number(by_index(ctx, "33", 6));
-    case Make::BE: return with_number(known(ctx, "000000"));
     case Make::EP: return with_number(epson_counter(ctx, 37, 6));
     default: return no_such_make(ctx);
   }
@@ -141,9 +139,9 @@ Answer NUMERO_GRG(core::Ctx& ctx) {
 
 Answer NUMERO_CDC(core::Ctx& ctx) {
   switch (make_of(ctx.g)) {
+    case Make::BE:
     case Make::DA:
     case Make::SW: return with_number(by_index(ctx, "45", 4));
-    case Make::BE: return with_number(known(ctx, "0000"));
     case Make::EP: return with_number(epson_counter(ctx, 25, 4));
     default: return no_such_make(ctx);
   }
