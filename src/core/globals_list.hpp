@@ -204,6 +204,19 @@
   TEXT(WC_012, "") \
   TEXT(WC_022, "") \
   TEXT(WC_027, "") \
+  /* the sales screen and its item entry: the receipt being sold */ \
+  FLAG(WWPRI_ACESSO, false) \
+  NUMBER(WTOTALITENS, "0") \
+  NUMBER(WCODIGITEM, "0") \
+  NUMBER(WSEQUEITEM, "1") \
+  DATE(WDATACUPOM) \
+  TEXT(WHORACUPOM, "") \
+  TEXT(WPAR17, "T") \
+  TEXT(W_TRANSP, "N") \
+  TEXT(W_OBSERV, "N") \
+  /* the printer opened a receipt whose COO or CCF could not be read: no */ \
+  /* line goes into it until the number is read or the receipt is cancelled */ \
+  FLAG(WCUPOM_SEM_NUMERO, false) \
   /* card payments through the managers: the exchange in progress */ \
   TEXT(WARQ_TEFDIAL, "") \
   NUMBER(WNUMERSOLIC, "0") \
@@ -251,6 +264,12 @@
   TEXT(WA, "") \
   NUMBER(WVALORMOVIM, "0") \
   TEXT(WFORMASUPRIMENTO, "") \
+  /* the withdrawal and supply form, and the open-cash-period check */ \
+  TEXT(WDESCRMOVIM, "") \
+  TEXT(WCODIGTIDOC, "D") \
+  NUMBER(WNUCHEMOVIM, "0") \
+  TEXT(WCODIGCONTA, "") \
+  TEXT(V_CAIXCAIX, "") \
   TEXT(WFORMAPGTO, "") \
   NUMBER(WTEF_, "0") \
   TEXT(WNUMFPAGTO, "") \
