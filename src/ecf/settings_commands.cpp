@@ -4,6 +4,7 @@
 // Flags the classic entries take as text ("1" ISS, "1" the form admits a
 // linked receipt) go as text: a number there would arrive empty.
 
+#include "core/dialogs.hpp"
 #include "ecf/library_call.hpp"
 #include "ecf/number_format.hpp"
 #include "ecf/operations.hpp"
@@ -31,6 +32,12 @@ const Text kProgrammingForms = "Aguarde, Cadastrando as Formas de Pagamentos";
 
 Text flag_text(const Decimal& n) { return n == Decimal(1) ? "1" : "0"; }
 
+// The monitor has no command for the payment forms: told, and refused.
+Answer not_for_monitor(core::Ctx& ctx) {
+  core::G_ERRO(ctx, "nao definido para acbr");
+  return Answer::outcome(false);
+}
+
 bool program_form(core::Ctx& ctx, Make m, const Text& description, const Text& linked) {
   const ClassicEntries& e = classic_entries(m);
   if (m == Make::DA) return decoded(ctx, call(ctx, kRunLibrary, e.program_form, description)).ok;
@@ -43,6 +50,7 @@ Answer PROG_FORMAS_PGTO(core::Ctx& ctx) {
   const core::Globals& g = ctx.g;
   const Make m = make_of(g);
   if (m == Make::EP) return Answer::outcome(true);
+  if (m == Make::AC) return not_for_monitor(ctx);
   if (!classic(m)) return no_such_make(ctx);
   StatusText status(ctx, kProgrammingForms);
   const std::pair<const Text*, const char*> forms[] = {
@@ -57,6 +65,7 @@ Answer PROG_FORMAS_PGTO(core::Ctx& ctx) {
 Answer INC_FORMAS_PGTO(core::Ctx& ctx) {
   const core::Globals& g = ctx.g;
   const Make m = make_of(g);
+  if (m == Make::AC) return not_for_monitor(ctx);
   if (!classic(m) && m != Make::EP) return no_such_make(ctx);
   StatusText status(ctx, kProgrammingForms);
   if (m == Make::EP) {
