@@ -1,5 +1,6 @@
 #include "app/main_frame.hpp"
 
+#include "app/button_rows.hpp"
 #include "app/startup_hooks.hpp"
 #include "app/startup_record.hpp"
 #include "app/startup_settings.hpp"
@@ -12,6 +13,14 @@ namespace {
 using core::Ctx;
 using core::Text;
 
+// The screen's usable area, kept for the run.
+struct ScreenArea {
+  screen::Rect rect;
+};
+
+// The message bar's own height, left free below the sales window.
+constexpr int kMessageBarHeight = 24;
+
 void read_window_settings(Ctx& ctx) {
   core::Globals& g = ctx.g;
   load_screen_settings(g, first_record(ctx, "CO"));
@@ -21,39 +30,47 @@ void read_window_settings(Ctx& ctx) {
   g.WOBRUSH = runtime::trim(general.text("C597"));
 }
 
-Text status_line(const core::Globals& g) {
-  return "ZeltoECF " + g.VV_VERSAO + "   Usuario.: " + runtime::trim(g.VUSU) + "   ECF.: " + runtime::trim(g.WMAQUINA) +
-         "   F11 Sair";
-}
-
 void build_frame(Ctx& ctx, const StartupHost& host) {
-  screen::WindowSpec w;
-  w.name = kFrameWindow;
-  w.title = "ZeltoECF - " + ctx.g.VZELTOSISTEMAS + " - Versao " + ctx.g.VV_VERSAO;
+  ctx.services.put(std::make_shared<ScreenArea>(ScreenArea{host.screen_area}));
   const screen::Rect area = main_window_area(host.screen_area);
-  w.geometry = area;
-  w.maximized = true;
-  w.message_bar = true;
-  screen::Window& frame = ctx.screen.open_window(std::move(w));
 
-  screen::PanelStyle heading;
-  heading.align = screen::Align::Centre;
-  heading.point_size = 28;
-  heading.bold = true;
-  frame.add_panel({"titulo", "ZeltoECF", {0, 40, area.width, 60}, heading});
-  const auto sair = core::guarded(ctx, "SAIR_SISTEMA", [&ctx] { SAIR_SISTEMA(ctx); });
-  frame.add_button({"sair", "F11 Sair", {8, area.height - 60, 75, 20}, true, true, sair});
-  frame.bind_key(screen::Key::F11, sair);
+  screen::WindowSpec frame;
+  frame.name = kFrameWindow;
+  frame.title = "ZeltoECF - " + ctx.g.VZELTOSISTEMAS + " - Versao " + ctx.g.VV_VERSAO;
+  frame.geometry = area;
+  frame.maximized = true;
+  frame.message_bar = true;
+  ctx.screen.open_window(std::move(frame));
+
+  screen::WindowSpec sales;
+  sales.name = kSalesWindow;
+  sales.title = "ZeltoECF";
+  sales.parent = kFrameWindow;
+  sales.geometry = {0, 0, area.width, area.height - kMessageBarHeight};
+  build_button_rows(ctx, ctx.screen.open_window(std::move(sales)));
 }
 
-// What the sales screen does when the frame is first shown; the sales
-// window itself joins the frame with its own screens.
-void start_sales_screen(Ctx& ctx) { INICIA_VARIAVEIS(ctx); }
+// What the sales screen does when the frame is first shown: the settings of
+// the sale, then the free checkout's keys and row. The sales screen's own
+// start replaces this call.
+void start_sales_screen(Ctx& ctx) {
+  INICIA_VARIAVEIS(ctx);
+  SET_KEYS(ctx);
+}
 
 }  // namespace
 
 screen::Rect main_window_area(const screen::Rect& s) {
   return {s.x + s.width * 4 / 100, s.y + s.height * 4 / 100, s.width * 92 / 100, s.height * 92 / 100};
+}
+
+screen::Rect usable_screen(const Ctx& ctx) {
+  if (const ScreenArea* kept = ctx.services.find<ScreenArea>()) return kept->rect;
+  return {0, 0, 1024, 768};
+}
+
+Text frame_status_line(const core::Globals& g) {
+  return "ZeltoECF " + g.VV_VERSAO + "   Usuario.: " + runtime::trim(g.VUSU) + "   ECF.: " + runtime::trim(g.WMAQUINA);
 }
 
 bool frame_may_close(const core::Globals& g) { return g.WFIN_PROG; }
@@ -64,8 +81,8 @@ void OLD_MAIN(Ctx& ctx, const StartupHost& host) {
   start_payment_state(ctx.g);
   ctx.g.WCANCELOU_CUPOM = false;
   build_frame(ctx, host);
-  core::run_guarded(ctx, "INICIA_VARIAVEIS", [&] { start_sales_screen(ctx); });
-  ctx.screen.set_message(status_line(ctx.g));
+  core::run_guarded(ctx, "OLD_TELA_DE_VENDA", [&] { start_sales_screen(ctx); });
+  ctx.screen.set_message(frame_status_line(ctx.g));
   if (!ctx.run.end_requested && host.run_until_end) host.run_until_end();
   if (ctx.run.end_requested) ctx.screen.close_window(kFrameWindow);
 }

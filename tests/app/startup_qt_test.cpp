@@ -62,9 +62,13 @@ TEST(QtFrame, F11AsksAndTheFrameClosesAtTheOrderlyEnd) {
     for (QLabel* label : frame.findChildren<QLabel*>())
       status_shown |= label->text().startsWith("ZeltoECF 7.901H   Usuario.: ANA");
     EXPECT_TRUE(status_shown);
-    QTest::keyClick(&frame, Qt::Key_F11);  // "no": the run goes on
+    // The keys go to the sales window inside the frame, which has the focus.
+    screen::qt::WindowView* sales = fx.screen.view(kSalesWindow);
+    ASSERT_NE(sales, nullptr);
+    EXPECT_EQ(frame.focusWidget(), sales);
+    QTest::keyClick(sales, Qt::Key_F11);  // "no": the run goes on
     EXPECT_FALSE(fx.run.end_requested);
-    QTest::keyClick(&frame, Qt::Key_F11);
+    QTest::keyClick(sales, Qt::Key_F11);
     EXPECT_TRUE(fx.run.end_requested);
     EXPECT_TRUE(frame_may_close(fx.g));
   };

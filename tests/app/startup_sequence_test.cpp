@@ -163,7 +163,7 @@ TEST(Startup, NoAtTheEndQuestionGoesOn) {
   Startup t;
   t.with_data();
   t.log_in("ANA", "SENHA1");
-  t.script().button("F11 Sair").answer(kEndQuestion, false);
+  t.script().button("F11 Voltar").answer(kEndQuestion, false);
   t.run_main();
   EXPECT_FALSE(t.run.end_requested);
   EXPECT_FALSE(t.g.WFIN_PROG);
