@@ -13,7 +13,7 @@ Answer GAVETA(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).open_drawer));
   if (m == Make::EP) return decoded(ctx, call(ctx, kRunLibrary, "EPSON_Impressora_Abrir_Gaveta"));
-  return no_such_make(ctx, StopText::NotLocated);
+  return no_such_make(ctx, StopText::NotLocated, Monitor::NoCommand);
 }
 
 Answer SANGRIA(core::Ctx& ctx) {
@@ -31,7 +31,7 @@ Answer SANGRIA(core::Ctx& ctx) {
     const Text none;
     return decoded(ctx, call(ctx, kRunLibrary, "EPSON_NaoFiscal_Pagamento", amount, g.WFORMASUPRIMENTO, 0, none, none));
   }
-  return no_such_make(ctx, StopText::NotLocated);
+  return no_such_make(ctx, StopText::NotLocated, Monitor::NoCommand);
 }
 
 Answer ABRE_N_FISCAL(core::Ctx& ctx) {
@@ -43,20 +43,20 @@ Answer ABRE_N_FISCAL(core::Ctx& ctx) {
     call(ctx, kRunLibrary, "EPSON_NaoFiscal_Abrir_Relatorio_Gerencial", Text("1"));
     return decoded(ctx, call(ctx, kRunLibrary, "EPSON_NaoFiscal_Imprimir_LinhaEX", ctx.g.WTEXTO_TODO));
   }
-  return no_such_make(ctx, StopText::NotLocated);
+  return no_such_make(ctx, StopText::NotLocated, Monitor::NoCommand);
 }
 
 Answer FECHA_N_FISCAL(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).close_report));
   if (m == Make::EP) return decoded(ctx, call(ctx, kRunLibrary, "EPSON_NaoFiscal_Fechar_Relatorio_Gerencial"));
-  return no_such_make(ctx, StopText::NotLocated);
+  return no_such_make(ctx, StopText::NotLocated, Monitor::NoCommand);
 }
 
 Answer ABRIR_RESPOSTA(core::Ctx& ctx) {
   core::Globals& g = ctx.g;
   const Make m = make_of(g);
-  if (!classic(m) && m != Make::EP) return no_such_make(ctx);
+  if (!classic(m) && m != Make::EP) return no_such_make(ctx, StopText::NotFound, Monitor::NoCommand);
   // The payment the slip belongs to, by the kind of card operation.
   const Text kind = runtime::trim(g.WPARA1);
   Text description;
@@ -86,14 +86,14 @@ Answer LINHA_RESPOSTA(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).linked_text, ctx.g.WTEXTO_TODO));
   if (m == Make::EP) return decoded(ctx, call(ctx, kRunLibrary, "EPSON_NaoFiscal_Imprimir_Linha", ctx.g.WTEXTO_TODO));
-  return no_such_make(ctx);
+  return no_such_make(ctx, StopText::NotFound, Monitor::NoCommand);
 }
 
 Answer FECHA_RESPOSTA(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).close_linked));
   if (m == Make::EP) return decoded(ctx, call(ctx, kRunLibrary, "EPSON_NaoFiscal_Fechar_CCD", Logical{true}));
-  return no_such_make(ctx);
+  return no_such_make(ctx, StopText::NotFound, Monitor::NoCommand);
 }
 
 }  // namespace zelto::ecf

@@ -7,9 +7,9 @@
 
 namespace zelto::ecf {
 
-Answer no_such_make(core::Ctx& ctx, StopText text) {
+Answer no_such_make(core::Ctx& ctx, StopText text, Monitor monitor) {
   const Text make = runtime::trim(ctx.g.VIMP_FIS);
-  if (make_of(ctx.g) == Make::AC) return FINAL(ctx, "Impressora pelo Monitor ACBr (AC) ainda nao disponivel");
+  if (make_of(ctx.g) == Make::AC && monitor == Monitor::HasCommand) return FINAL(ctx, "Impressora pelo Monitor ACBr (AC) ainda nao disponivel");
   return FINAL(ctx, (text == StopText::NotFound ? Text("Nao achou a Impressora ")
                                                 : runtime::utf8_to_cp1252("Impressora não localizada ")) +
                         make);

@@ -17,10 +17,16 @@ enum class StopText {
   NotLocated,  // "Impressora não localizada " (drawer, cash and non-fiscal commands)
 };
 
+// Whether the monitor has a command of its own for the operation: when it
+// has, "AC" is told it is not driven yet; when it has none (the drawer, cash
+// and non-fiscal documents, rounding, truncation, the currency), "AC" is a
+// make the operation does not serve, like any other.
+enum class Monitor { HasCommand, NoCommand };
+
 // A make without this operation: the ACBr monitor, which this program does
 // not drive yet, or a make no operation serves ("EL"). The operator is told
 // and the command fails.
-Answer no_such_make(core::Ctx& ctx, StopText text = StopText::NotFound);
+Answer no_such_make(core::Ctx& ctx, StopText text = StopText::NotFound, Monitor monitor = Monitor::HasCommand);
 
 // The action's outcome from its entry's answer (nothing: the library or
 // the entry could not be reached, and the operator has been told).

@@ -98,14 +98,14 @@ Answer GR_ARREDONDAMENTO(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).rounding));
   if (m == Make::EP) return Answer::outcome(true);
-  return no_such_make(ctx);
+  return no_such_make(ctx, StopText::NotFound, Monitor::NoCommand);
 }
 
 Answer GR_TRUNCAMENTO(core::Ctx& ctx) {
   const Make m = make_of(ctx.g);
   if (classic(m)) return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).truncating));
   if (m == Make::EP) return Answer::outcome(true);
-  return no_such_make(ctx);
+  return no_such_make(ctx, StopText::NotFound, Monitor::NoCommand);
 }
 
 Answer GR_MOEDA(core::Ctx& ctx) {
@@ -113,7 +113,7 @@ Answer GR_MOEDA(core::Ctx& ctx) {
   if (m == Make::BE || m == Make::SW)
     return decoded(ctx, call(ctx, kRunLibrary, classic_entries(m).set_currency, ctx.g.MOEDA));
   if (m == Make::DA || m == Make::EP) return Answer::outcome(false);
-  return no_such_make(ctx, StopText::NotLocated);
+  return no_such_make(ctx, StopText::NotLocated, Monitor::NoCommand);
 }
 
 }  // namespace zelto::ecf

@@ -7,6 +7,7 @@
 
 #include "cash_fixture.hpp"
 #include "cash/movement_form.hpp"
+#include "ecf/impresso.hpp"
 #include "platform/runtime/number_text.hpp"
 #include "platform/runtime/text.hpp"
 #include "store/seal_record.hpp"
@@ -219,6 +220,42 @@ TEST(CashMovement, NothingWithoutTheRightOrAfterTheZ) {
     EXPECT_EQ(t.count("MV") + t.count("Y4") + t.count("Y2"), 0);
   }
 }
+
+}  // namespace
+}  // namespace zelto::cash::testing
+
+namespace zelto::cash::testing {
+namespace {
+
+class EveryMake : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EveryMake, ASupplyIsPrintedAndRecordedWithTheDocumentsNumbers) {
+  const std::string make = GetParam();
+  CashCtx t(make);
+  // An Epson printer takes documents only once its day is opened.
+  if (make == "EP") {
+    ASSERT_TRUE(ecf::IMP_FISCAL(t.ctx, "ABERTURA_ECF").ok);
+  }
+  fill(t, "SUPRIMENTO", "1", "150.00");
+  t.script().button(" Gravar ").answer(kConfirmSupply, true);
+  ASSERT_TRUE(RS_M10_BEM7(t.ctx, kSupply));
+  t.screen.expect_done();
+  const auto m = t.memory();
+  EXPECT_EQ(m.day.totals.supplies, 15000);
+  xbase::Table& y4 = t.db.area("Y4");
+  y4.go_top();
+  EXPECT_EQ(y4.text("NROCOO"), six(m.coo));
+  // Epson's GNF is not read.
+  EXPECT_EQ(y4.text("NROGNF"), make == "EP" ? "000000" : six(m.gnf));
+  EXPECT_EQ(y4.date("DATARODAPE"), *runtime::Date::ymd(2026, 12, 11));
+  EXPECT_TRUE(store::seal_holds(y4));
+  xbase::Table& y2 = t.db.area("Y2");
+  y2.go_top();
+  EXPECT_EQ(y2.text("C125"), runtime::padr(six(m.coo), 8));
+  EXPECT_TRUE(store::seal_holds(y2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Makes, EveryMake, ::testing::Values("BE", "DA", "SW", "EP"));
 
 }  // namespace
 }  // namespace zelto::cash::testing
