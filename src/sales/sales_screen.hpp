@@ -17,6 +17,9 @@ struct SalesHost {
   // A function key of the free state whose action lives in the frame (F10
   // menu, F11 end, and keys whose screens are not in this version).
   std::function<void(core::Ctx&, int key)> free_key;
+  // Hides both button rows (the frame's TIRA_KEYS); the receipt state
+  // clears their keys itself.
+  std::function<void(core::Ctx&)> hide_button_row;
 };
 
 // Starts the sales screen; run once, when the main frame is first shown.

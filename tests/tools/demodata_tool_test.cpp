@@ -21,7 +21,10 @@
 #include "platform/xbase/workspace.hpp"
 #include "store/catalogue.hpp"
 #include "store/lookup.hpp"
+#include "platform/os/clock.hpp"
+#include "store/fingerprint_file.hpp"
 #include "store/seal_record.hpp"
+#include "store/seal_scramble.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -115,7 +118,7 @@ TEST_F(DemoFolder, HoldsEveryCatalogueTableWithItsIndexFilesInAgreement) {
   }
   // Nothing but the tables and the emulated printer is left behind.
   const std::set<std::string> printer = {"bemafi32.dll",    "daruma32.dll",    "convecf.dll",   "interfaceepson.dll",
-                                         "ecf_memoria.txt", "ecf_memoria.lck", "ecf_bobina.txt"};
+                                         "ecf_memoria.txt", "ecf_memoria.lck", "ecf_bobina.txt", "zelto_md5.txt"};
   for (const auto& f : fs::directory_iterator(folder_)) {
     const std::string ext = runtime::lower(f.path().extension().string());
     EXPECT_TRUE(ext == ".dbf" || ext == ".ntx" || ext == ".dbt" ||
@@ -125,7 +128,7 @@ TEST_F(DemoFolder, HoldsEveryCatalogueTableWithItsIndexFilesInAgreement) {
 
   const std::map<std::string, size_t> exactly = {
       {"CO", 1}, {"CG", 1}, {"NV", 1}, {"US", 4}, {"UN", 1}, {"EF", 1}, {"TO", 1},
-      {"PD", 0}, {"RO", 0}, {"PC", 0}, {"IO", 0}, {"RE", 0}, {"MV", 0}, {"Y2", 0},
+      {"PD", 1}, {"RO", 0}, {"PC", 0}, {"IO", 0}, {"RE", 1}, {"MV", 0}, {"Y2", 0},
   };
   for (const auto& [alias, n] : exactly) EXPECT_EQ(count_records(area(alias)), n) << alias;
   const size_t items = count_records(area("IT"));
@@ -283,6 +286,33 @@ TEST_F(DemoFolder, SealedRecordsCarryTheirSeals) {
     for (t.go_top(); !t.eof(); t.skip(), ++records) EXPECT_TRUE(store::seal_holds(t)) << alias << " " << t.recno();
     EXPECT_GT(records, 0u) << alias;
   }
+}
+
+// The first receipt's checks: today's daily record open, the cashier's cash
+// period, and the fingerprint file agreeing with the fresh printer.
+TEST_F(DemoFolder, TheDayIsOpenAndCX1CanSellAtOnce) {
+  const runtime::Date today = os::SystemClock().now().date;
+  ASSERT_TRUE(seek("PD", today.dtos() + "A"));
+  xbase::Table& pd = area("PD");
+  EXPECT_EQ(pd.text("PDV"), "001 ");
+  EXPECT_EQ(trim(pd.text("NUMERSERIE")), "BE091010100011223344");
+  EXPECT_TRUE(store::seal_holds(pd));
+
+  ASSERT_TRUE(seek("RE", "ACX1   ", 2)) << "INICIA_VARIAVEIS finds the operator's open period so";
+  xbase::Table& re = area("RE");
+  EXPECT_EQ(re.date("C096"), today);
+  EXPECT_EQ(re.text("C104"), "00:00");
+  EXPECT_EQ(re.date("C105"), today);
+  EXPECT_EQ(re.text("C106"), "23:59");
+
+  const store::StoredFingerprint stored = store::read_fingerprint(folder_);
+  EXPECT_EQ(store::DECRYPT(stored.grand_total), "00000000000.00");
+  EXPECT_EQ(store::DECRYPT(stored.serial), "BE091010100011223344");
+
+  // The printer's day was opened with its X reading.
+  const std::string roll = read_file(folder_ / "ecf_bobina.txt");
+  EXPECT_NE(roll.find("LEITURA X"), std::string::npos);
+  EXPECT_NE(roll.find("MOVIMENTO DE " + today.text()), std::string::npos);
 }
 
 TEST(DemodataTool, RefusesAFolderThatAlreadyHoldsTablesAndChangesNothing) {

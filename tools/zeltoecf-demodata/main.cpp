@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "demo_day.hpp"
 #include "demo_error.hpp"
 #include "demo_folder.hpp"
 #include "demo_printer.hpp"
@@ -22,7 +23,8 @@ const char* kUsage =
     "usage: zeltoecf-demodata DIR [--fixtures FOLDER]\n"
     "  makes DIR a demo data folder for the checkout: every table with its index\n"
     "  files, operators, configuration, items, tax rates, clients and footer layout,\n"
-    "  and an emulated fiscal printer with its four libraries (ecfsim show, roll).\n"
+    "  and an emulated fiscal printer with its four libraries (ecfsim show, roll),\n"
+    "  the day open on it and in the tables and CX1's cash period open, ready to sell.\n"
     "  DIR must not hold tables yet. --fixtures reads the fixtures from FOLDER\n"
     "  instead of the copies built into the program.\n";
 
@@ -69,7 +71,11 @@ int main(int argc, char** argv) {
               << count(summary, "CL") << " clients, " << count(summary, "A1") << " ECF tax rates\n";
     const auto printer = demodata::place_demo_printer(args->dir, demodata::program_folder(), clock.now());
     std::cout << "  fiscal printer " << printer.make << " " << printer.serial
-              << (printer.kept ? " (the printer already there was kept)" : " (emulated, day not opened)") << "\n";
+              << (printer.kept ? " (the printer already there was kept)" : " (emulated)") << "\n";
+    const os::LocalTime today = clock.now();
+    demodata::open_demo_day(args->dir, printer, today);
+    std::cout << "  the day " << today.date.text() << " open on the printer and in the daily records; "
+              << demodata::kDemoCashier << "'s cash period open all day\n";
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "zeltoecf-demodata: " << e.what() << "\n";

@@ -1,0 +1,82 @@
+// The sales screen on the real screen: the free banner at the start, the
+// receipt state's rows and totals once IO holds lines, and a receipt key
+// whose screen is not in this version telling so in a box.
+
+#include <QPushButton>
+
+#include "platform/screen/qt/qt_fixture.hpp"
+#include "platform/screen/qt/window_view.hpp"
+#include "sales/sales_screen.hpp"
+#include "sales/sales_window.hpp"
+#include "screen_fixture.hpp"
+#include "ui/tssay.hpp"
+
+namespace zelto::sales {
+namespace {
+
+struct QtSales : screen::qt::QtFixture {
+  zelto::testing::TempDir dir;
+  testing::InFolder here{(testing::make_checkout_folder(dir.path()), dir.path())};
+  core::Globals g;
+  xbase::Workspace db{{dir.path(), true, {}}};
+  os::ManualClock clock{os::LocalTime{*runtime::Date::ymd(2026, 12, 11), 10, 30, 0}};
+  core::RunControl run;
+  core::Services services;
+  core::Ctx ctx{g, db, screen, clock, run, services};
+
+  QtSales() {
+    g.VUSU = "GER";
+    g.VIMP_FIS = "BE";
+    g.VNUMSERIEIMPRESSORA = testing::kSerial;
+    g.VMD5_ARQUIVOS = testing::kFileListDigest;
+    EXPECT_TRUE(store::G_ABREAR(ctx).ok());
+    screen::WindowSpec w;
+    w.name = app::kSalesWindow;
+    w.geometry = {0, 0, 1000, 700};
+    screen.open_window(std::move(w));
+  }
+  screen::qt::WindowView& view() {
+    auto* v = screen.view(app::kSalesWindow);
+    EXPECT_NE(v, nullptr);
+    return *v;
+  }
+  ui::TSSay& panel(const std::string& name) {
+    ui::TSSay* p = view().panel(name);
+    EXPECT_NE(p, nullptr) << name;
+    return *p;
+  }
+};
+
+TEST(QtSalesScreen, FreeThenReceiptStateAndAKeyNotInThisVersion) {
+  QtSales fx;
+  OLD_TELA_DE_VENDA(fx.ctx, {});
+  fx.view().sync();
+  EXPECT_TRUE(fx.panel(names::kBanner).isVisibleTo(&fx.view()));
+  EXPECT_EQ(fx.panel(names::kBanner).caption(), " C A I X A    L I V R E ");
+  EXPECT_FALSE(fx.panel(names::kSubtotal).isVisibleTo(&fx.view()));
+
+  xbase::Table& io = fx.db.area("IO");
+  io.append_blank();
+  io.put("C400", "0001");
+  io.put("C012", "00000001");
+  io.put("C040", "ARROZ");
+  io.put("C034", *runtime::Decimal::parse("21.90"));
+  io.put("C035", *runtime::Decimal::parse("2"));
+  TELA_ITENS(fx.ctx);
+  fx.view().sync();
+  EXPECT_FALSE(fx.panel(names::kBanner).isVisibleTo(&fx.view()));
+  EXPECT_TRUE(fx.panel(names::kSubtotal).isVisibleTo(&fx.view()));
+  EXPECT_EQ(fx.panel(names::kSubtotal).caption(), "     43.80");
+  EXPECT_EQ(fx.panel(cell_name(1, Cell::Total)).caption(), "     43.80");
+  QPushButton* cash = fx.view().button(names::kCashButton);
+  ASSERT_NE(cash, nullptr);
+  EXPECT_TRUE(cash->isVisibleTo(&fx.view()));
+  EXPECT_EQ(cash->text().toStdString(), "F3-DINHEIRO");
+
+  fx.then(screen::qt::enter_on_box(" -= ZeltoECF =- ", "Funcao nao disponivel nesta versao: FECHA_CUPOM"));
+  QTest::keyClick(&fx.view(), Qt::Key_F3);
+  EXPECT_TRUE(fx.handlers.empty());
+}
+
+}  // namespace
+}  // namespace zelto::sales
