@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/startup_hooks.hpp"
 #include "ecf/impresso.hpp"
 #include "sales/receipt_open.hpp"
 #include "sales/receipt_start.hpp"
@@ -88,6 +89,52 @@ TEST(ReceiptOpening, EachCheckRefusesWithItsMessageAndOpensNothing) {
     EXPECT_FALSE(fx.run.end_requested);
     EXPECT_EQ(fx.window().text(names::kBanner), " C A I X A    L I V R E ");
   }
+}
+
+// The fresh printer's last Z (CRZ 1, CRO 1, movement 10/12/2026, no sales)
+// against the daily record of that movement.
+void add_day_of_last_z(Opening& fx, int credz) {
+  xbase::Table& pd = fx.db.area("PD");
+  pd.append_blank();
+  pd.put("DATA", *runtime::Date::ymd(2026, 12, 10));
+  pd.put("PDV", "001");
+  pd.put("SITUACAO", "F");
+  pd.put("CREDZ", core::Decimal(credz));
+  pd.put("CRO", "000001");
+  pd.put("VENDABRUTA", core::Decimal(0));
+  pd.unlock();
+}
+
+void store_other_grand_total(Opening& fx) {
+  store::write_fingerprint(fx.dir.path(), {store::ENCRYPT(testing::kFileListDigest), store::ENCRYPT("00000000123.45"),
+                                           store::ENCRYPT(testing::kSerial)});
+}
+
+TEST(ReceiptOpening, AGrandTotalTheLastZExplainsIsRecomposedAndTheRunEnds) {
+  Opening fx;
+  app::read_fingerprint_serial(fx.ctx);  // the fingerprint files ask the printer from here on
+  add_day_of_last_z(fx, 1);
+  store_other_grand_total(fx);
+  fx.script().ok("GT esta Diferentem, Nao Pode Continuar !!!!\n\n00000000000.00  --  00000000123.45");
+  fx.script().ok("Conseguiu Recompor o G.T.\nAcesse Novamente o Sistema !!!!");
+  EXPECT_FALSE(ABRE_CUPOM(fx.ctx));
+  EXPECT_TRUE(fx.script().empty());
+  EXPECT_TRUE(fx.run.end_requested);
+  EXPECT_FALSE(fx.printer_receipt_open());
+  EXPECT_EQ(store::DECRYPT(store::RETORNA_GT_ARQUIVO_TXT(fx.ctx)), "00000000000.00");
+}
+
+TEST(ReceiptOpening, AGrandTotalTheLastZDoesNotExplainIsRefused) {
+  Opening fx;
+  app::read_fingerprint_serial(fx.ctx);
+  add_day_of_last_z(fx, 7);
+  store_other_grand_total(fx);
+  const std::string gt = "GT esta Diferentem, Nao Pode Continuar !!!!\n\n00000000000.00  --  00000000123.45";
+  fx.script().ok(gt).ok("Nao Conseguiu Recompor").ok(gt);
+  EXPECT_FALSE(ABRE_CUPOM(fx.ctx));
+  EXPECT_TRUE(fx.script().empty());
+  EXPECT_FALSE(fx.run.end_requested);
+  EXPECT_EQ(store::DECRYPT(store::RETORNA_GT_ARQUIVO_TXT(fx.ctx)), "00000000123.45");
 }
 
 TEST(ReceiptOpening, AStoredSerialThatGoesOnStillPasses) {
