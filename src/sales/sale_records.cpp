@@ -93,13 +93,15 @@ void append_receipt_line(Ctx& ctx, const Item& item, const AnvisaData& anvisa) {
 
 }  // namespace
 
+// Each table is flushed to the system as it is written, so the other
+// stations and a process that dies keep the line; it is not forced to the
+// disk line by line (five files forced per scan cost about 24 ms a line on a
+// plain disk, against 0.1 ms flushed), as the printer keeps the line anyway.
 bool record_sale_line(Ctx& ctx, const Item& item, const AnvisaData& anvisa) {
   if (!seek_open_receipt(ctx)) return false;
   append_work_line(ctx);
   update_receipt_total(ctx);
   append_receipt_line(ctx, item, anvisa);
-  ctx.db.area("RO").commit();
-  ctx.db.area("PC").commit();
   return true;
 }
 
