@@ -11,11 +11,11 @@
 #include "sales/item_lookup.hpp"
 #include "sales/receipt_open.hpp"
 #include "sales/receipt_start.hpp"
+#include "sales/sale_grand_total.hpp"
 #include "sales/sale_messages.hpp"
 #include "sales/sale_records.hpp"
 #include "sales/sales_window.hpp"
 #include "sales/tax_code.hpp"
-#include "store/fingerprint_write.hpp"
 
 namespace zelto::sales {
 namespace {
@@ -88,13 +88,10 @@ bool receipt_ready(Ctx& ctx, const Item& item, AnvisaData& anvisa) {
 
 // Sends the line until the printer takes it or the operator gives up.
 bool print_line(Ctx& ctx) {
-  core::Globals& g = ctx.g;
   while (!ecf::IMP_FISCAL(ctx, "VEN_ITEM").ok) {
     if (!core::G_CONF(ctx, messages::kRetryPrinting)) return false;
   }
-  g.VATUAL_GT_VENDA_BRUTA = "S";
-  store::GERA_MD5_ARQUIVOS_TXT(ctx);
-  g.VATUAL_GT_VENDA_BRUTA = "N";
+  store_sale_grand_total(ctx);
   return true;
 }
 

@@ -10,6 +10,7 @@ list(APPEND SALES_SOURCES
   item_lookup.cpp
   item_sale.cpp
   receipt_start.cpp
+  sale_grand_total.cpp
   sale_records.cpp
   scale_label.cpp
   scale_settings.cpp

@@ -77,6 +77,12 @@ TEST(ItemSale, BarcodeCodeQuantityAndScaleLabelAgreeWithThePaperAndTheRecords) {
   EXPECT_TRUE(t.roll_has({"QUEIJO MINAS FRESCAL"}));
   EXPECT_TRUE(t.roll_has({kRice}));
   EXPECT_EQ(t.g.WSEQUEITEM, Decimal(5));
+
+  // The fingerprint file follows the printer's grand total line by line
+  // (the emulated printer adds a receipt to it when the receipt closes).
+  const ecf::Answer total = ecf::IMP_FISCAL(t.ctx, "GRANDE_TOTAL");
+  ASSERT_TRUE(total.ok);
+  EXPECT_EQ(store::DECRYPT(store::RETORNA_GT_ARQUIVO_TXT(t.ctx)), store::grand_total_text(total.number));
 }
 
 TEST(ItemSale, RefusalsLeaveNothingBehind) {
