@@ -3,6 +3,7 @@
 # printer.
 list(APPEND SALES_TEST_SOURCES
   items_checks_test.cpp
+  items_screens_test.cpp
   items_sale_test.cpp
 )
 function(zelto_items_tests_setup)
@@ -14,6 +15,11 @@ function(zelto_items_tests_setup)
       ECFSIM_SWEDA="$<TARGET_FILE:ecfsim_sweda>"
       ECFSIM_EPSON="$<TARGET_FILE:ecfsim_epson>")
     add_dependencies(sales_tests ecfsim_bematech ecfsim_daruma ecfsim_sweda ecfsim_epson)
+    # The road through the headless program on a demo folder.
+    target_compile_definitions(sales_tests PRIVATE
+      ZELTOECF_SCRIPT="$<TARGET_FILE:zeltoecf-script>"
+      ZELTOECF_DEMODATA="$<TARGET_FILE:zeltoecf-demodata>")
+    add_dependencies(sales_tests zeltoecf-script zeltoecf-demodata)
   endif()
 endfunction()
 cmake_language(DEFER CALL zelto_items_tests_setup)
