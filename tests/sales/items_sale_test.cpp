@@ -17,6 +17,10 @@ using runtime::trim;
 
 std::string q(const std::string& text) { return text + " ?     "; }
 
+constexpr const char* kNumberUnread =
+    "O Cupom foi aberto na impressora, mas nao foi possivel ler o seu numero (COO/CCF). Nenhum item sera "
+    "registrado ate que o numero seja lido ou o Cupom seja cancelado.";
+
 void scale_labels_on(core::Globals& g) {
   g.W__CODBAR_BALANCA = "S";
   g.W_PRI_BALANCA = "2";
@@ -209,6 +213,18 @@ TEST(ItemSale, NoLineGoesIntoAReceiptWhoseNumberCouldNotBeRead) {
   ASSERT_TRUE(ecf::IMP_FISCAL(t.ctx, "ABRIR_CUPOM").ok);
   t.g.WCUPOM_SEM_NUMERO = true;
   t.g.WAUXNUM = Decimal(0);
+  // Still unreadable at the next line (the printer answers the receipt is
+  // open, then its answers come back blank): refused, nothing written.
+  t.faults(ecf::testing::fault([](ecfsim::Faults& f) {
+    f.after = 1;
+    f.lose = 50;
+  }));
+  t.play("type \"1\"\npress Enter\nok \"" + std::string(kNumberUnread) + "\"\n");
+  EXPECT_TRUE(t.g.WCUPOM_SEM_NUMERO);
+  EXPECT_EQ(t.count("RO"), 0);
+  EXPECT_EQ(t.count("PC"), 0);
+  EXPECT_EQ(t.count("IO"), 0);
+  t.faults({});
   // Asked again at the next line, the number is read: the receipt gets its
   // records and the line goes in.
   t.play("type \"1\"\npress Enter\n");
