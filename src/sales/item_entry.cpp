@@ -232,6 +232,8 @@ bool CON_QTDE(Ctx& ctx, FormSession& row) {
 }
 
 bool CON00234(Ctx& ctx, FormSession& row) {
+  // Back to the item code without selling, as from the quantity field.
+  if (row.last_key() == Key::Up) return true;
   take_row(ctx, row);
   if (ctx.g.WCODIGITEM.is_zero()) {
     core::G_ERRO(ctx, messages::kNoCode);

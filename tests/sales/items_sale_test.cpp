@@ -157,7 +157,10 @@ TEST(ItemSale, ItemFirstAndValueLayouts) {
       g.WLE_VALOR_TOTAL = true;
       g.W_ARREDON = rounding;
     });
-    t.play("type \"6\"\npress Enter\nfocus \"WVALORPRODU\"\ntype \"10.00\"\npress Enter\nfocus \"WCODIGITEM\"\n");
+    // Up from the value goes back to the item code without selling.
+    t.play("type \"6\"\npress Enter\nfocus \"WVALORPRODU\"\npress Up\nfocus \"WCODIGITEM\"\n");
+    EXPECT_EQ(t.count("PC"), 0);
+    t.play("press Enter\nfocus \"WVALORPRODU\"\ntype \"10.00\"\npress Enter\nfocus \"WCODIGITEM\"\n");
     ASSERT_EQ(t.count("PC"), 1) << rounding;
     xbase::Table& pc = t.db.area("PC");
     pc.go_top();
