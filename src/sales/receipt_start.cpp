@@ -4,6 +4,7 @@
 #include "ecf/impresso.hpp"
 #include "platform/runtime/number_text.hpp"
 #include "platform/runtime/text.hpp"
+#include "sales/sale_messages.hpp"
 #include "store/record_lock.hpp"
 #include "store/seal_record.hpp"
 
@@ -114,7 +115,11 @@ bool settle_receipt_without_number(Ctx& ctx) {
   core::Globals& g = ctx.g;
   if (!g.WCUPOM_SEM_NUMERO) return true;
   const bool open = ecf::TEM_CUPOM_ABERTO(ctx);
-  if (!g.VRETORIMPRE) return false;  // the printer did not answer: nothing is known yet
+  if (!g.VRETORIMPRE) {
+    // The printer did not answer: nothing is known yet.
+    core::G_ERRO(ctx, messages::kPrinterStateUnread);
+    return false;
+  }
   if (!open) {
     // Cancelled meanwhile: the next line opens a receipt of its own.
     g.WCUPOM_SEM_NUMERO = false;
