@@ -8,5 +8,5 @@ list(APPEND APP_SOURCES
   menu_table.cpp
 )
 # The menu starts the registrations' screens, the card managers' commands
-# and the cash movements.
-list(APPEND APP_DEPS zelto_registry zelto_tef zelto_cash)
+# and the cash movements; the frame starts the sales screen.
+list(APPEND APP_DEPS zelto_registry zelto_tef zelto_cash zelto_sales)

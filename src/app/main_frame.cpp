@@ -6,6 +6,8 @@
 #include "app/startup_settings.hpp"
 #include "core/run_guard.hpp"
 #include "platform/runtime/text.hpp"
+#include "sales/item_entry.hpp"
+#include "sales/sales_screen.hpp"
 
 namespace zelto::app {
 namespace {
@@ -50,12 +52,24 @@ void build_frame(Ctx& ctx, const StartupHost& host) {
   build_button_rows(ctx, ctx.screen.open_window(std::move(sales)));
 }
 
-// What the sales screen does when the frame is first shown: the settings of
-// the sale, then the free checkout's keys and row. The sales screen's own
-// start replaces this call.
-void start_sales_screen(Ctx& ctx) {
-  INICIA_VARIAVEIS(ctx);
-  SET_KEYS(ctx);
+// After the frame's own F10 and F11: the focus back on the item code.
+void focus_item_code(Ctx& ctx) {
+  screen::Window* w = ctx.screen.window(kSalesWindow);
+  if (!w || !w->entry()) return;
+  screen::FormSession& row = *w->entry();
+  for (std::size_t i = 0; i < row.definition().fields.size(); ++i)
+    if (row.definition().fields[i].id == sales::kItemCodeField && row.field(sales::kItemCodeField).focusable())
+      row.focus(i);
+}
+
+// What the frame lends the sales screen: its rows and the free keys whose
+// actions live here.
+sales::SalesHost sales_host() {
+  sales::SalesHost host;
+  host.show_button_row = [](Ctx& c) { show_button_row(c); };
+  host.hide_button_row = [](Ctx& c) { hide_button_rows(c); };
+  host.free_key = [](Ctx& c, int key) { frame_free_key(c, key); };
+  return host;
 }
 
 }  // namespace
@@ -81,7 +95,8 @@ void OLD_MAIN(Ctx& ctx, const StartupHost& host) {
   start_payment_state(ctx.g);
   ctx.g.WCANCELOU_CUPOM = false;
   build_frame(ctx, host);
-  core::run_guarded(ctx, "OLD_TELA_DE_VENDA", [&] { start_sales_screen(ctx); });
+  set_after_key(ctx, focus_item_code);
+  core::run_guarded(ctx, "OLD_TELA_DE_VENDA", [&] { sales::OLD_TELA_DE_VENDA(ctx, sales_host()); });
   ctx.screen.set_message(frame_status_line(ctx.g));
   if (!ctx.run.end_requested && host.run_until_end) host.run_until_end();
   if (ctx.run.end_requested) ctx.screen.close_window(kFrameWindow);

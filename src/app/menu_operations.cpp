@@ -12,6 +12,7 @@
 #include "app/startup.hpp"
 #include "cash/cash_movement.hpp"
 #include "core/dialogs.hpp"
+#include "sales/item_entry.hpp"
 #include "store/reindex.hpp"
 #include "tef/menu_commands.hpp"
 
@@ -38,7 +39,7 @@ const std::vector<TableEntry>& table() {
       // Configuration.
       {"VARIAVEIS", not_available("VARIAVEIS")},
       {"M612", not_available("M612")},
-      {"M614", not_available("M614")},
+      {"M614", [](Ctx& ctx) { sales::M614(ctx); }},
       {"M615", not_available("M615")},
       {"VARIA_2", not_available("VARIA_2")},
       {"VARIA_3", not_available("VARIA_3")},

@@ -140,6 +140,24 @@ TEST(SystemMenu, AnEntryWithoutItsScreenShowsThePlaceholder) {
   EXPECT_EQ(t.count("alert"), 2);
 }
 
+// An entry whose screen is here opens it.
+TEST(SystemMenu, TheScaleSettingsEntryOpensItsScreen) {
+  testing::FrameFixture t;
+  t.open();
+  SET_KEYS(t.ctx);
+  t.script()
+      .press(Key::F10)
+      .choose({"A. Utilitarios", "A. Menu de Configuracoes", "C. Codigo de Barras para Balancas"})
+      .button("ESC - Sair");
+  t.play();
+  EXPECT_EQ(t.transcript().texts("form").size(), 1u);
+  bool titled = false;
+  for (const auto& e : t.transcript().entries())
+    titled |= e.kind == "form" && e.title == "M614 - Variaveis de Controle de Codigo de Barra de Balancas";
+  EXPECT_TRUE(titled);
+  EXPECT_EQ(t.count("alert"), 0);
+}
+
 // The placeholders name the operation without the menu's argument.
 TEST(SystemMenu, PlaceholdersNameTheirOperation) {
   const std::pair<const char*, const char*> cases[] = {

@@ -26,6 +26,7 @@ using screen::Key;
 
 struct Started : testing::ScriptedCtx {
   StartupHost host;
+  testing::InDataFolder here{dir.path()};
 
   Started() {
     testing::make_data_folder(dir.path());
@@ -71,6 +72,8 @@ TEST(StartupFingerprints, MissingPrinterLibrariesAreToldAndTheStartGoesOn) {
                            "\"Daruma32.dll\", na pasta do ZeltoEcf,\rProvavelmente não conseguira comunicar com a Impressora DARUMA",
                            "\"ConvEcf.dll\", na pasta do ZeltoEcf,\rProvavelmente não conseguira comunicar com a Impressora SWEDA"})
     t.script().ok(std::string("Nao Achou a DLL, ") + make);
+  // The sales screen's start cannot load the tax rates either.
+  t.script().ok("Error code: 2 loading Bemafi32.dll").ok("Nao conseguiu Carregar as Aliquotas.");
   t.run_main();
   EXPECT_FALSE(t.run.end_requested);
   EXPECT_NE(t.file("md5_arquivos.txt").find("Daruma32.dll * \r\n"), std::string::npos);

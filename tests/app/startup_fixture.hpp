@@ -2,10 +2,13 @@
 // A small data folder the program starts in: every table of the front-end
 // catalogue made from the layouts, three operators (the maker's "ZEL",
 // "GER" with a cash account of its own, "ANA" without one), a
-// configuration record, the general parameters, and the printer and signing
-// libraries a complete installation holds.
+// configuration record, the general parameters, the printer and signing
+// libraries a complete installation holds, and a fresh emulated Bematech
+// printer whose clock stands at 11/12/2026 10:30.
 
+#include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "app/password.hpp"
@@ -26,6 +29,27 @@ inline void add_operator(xbase::Table& us, const std::string& code, const std::s
   us.put("C083", account);
   us.put("C433", ecf_number);
   us.unlock();
+}
+
+// The emulated printer answers in the folder the program runs in: a test
+// that starts the program in-process stands there for its duration.
+class InDataFolder {
+ public:
+  explicit InDataFolder(const std::filesystem::path& p) : before_(std::filesystem::current_path()) {
+    std::filesystem::current_path(p);
+  }
+  ~InDataFolder() { std::filesystem::current_path(before_); }
+  InDataFolder(const InDataFolder&) = delete;
+  InDataFolder& operator=(const InDataFolder&) = delete;
+
+ private:
+  std::filesystem::path before_;
+};
+
+inline void install_printer(const std::filesystem::path& folder) {
+  const std::string init = "cd '" + folder.string() + "' && '" + (built_standins() / "ecf" / "ecfsim").string() +
+                           "' init --make BE --clock '11/12/2026 10:30' --frozen >/dev/null";
+  if (std::system(init.c_str()) != 0) throw std::runtime_error("ecfsim init failed in " + folder.string());
 }
 
 inline void make_data_folder(const std::filesystem::path& folder) {
@@ -53,6 +77,7 @@ inline void make_data_folder(const std::filesystem::path& folder) {
   cg.put("C313", "001");
   db.close_all();
   install_libraries(folder);
+  install_printer(folder);
 }
 
 }  // namespace zelto::testing

@@ -26,6 +26,7 @@ struct QtFrame : screen::qt::QtFixture {
   core::Services services;
   core::Ctx ctx{g, db, screen, clock, run, services};
   StartupHost host;
+  testing::InDataFolder here{dir.path()};
 
   QtFrame() {
     testing::make_data_folder(dir.path());

@@ -19,6 +19,7 @@ const std::string kEndQuestion = "Deseja Finalizar a Execucao do ZeltoECF ?     
 
 struct Startup : testing::ScriptedCtx {
   StartupHost host;
+  testing::InDataFolder here{dir.path()};
   bool frame_seen = false;
 
   Startup() {
