@@ -94,15 +94,15 @@ TEST(ErrorLogViewer, NewestFirstEachTextWholeAndNothingStored) {
   EXPECT_EQ(forms[1], "Erro: disco cheio | Operacao: F3");
 
   ASSERT_TRUE(t.screen.first_browse);
-  const screen::BrowseSpec& spec = *t.screen.first_browse;
+  const screen::BrowseSpec& shown = *t.screen.first_browse;
   std::vector<std::string> headings;
-  for (const auto& c : spec.columns) headings.push_back(c.heading);
+  for (const auto& c : shown.columns) headings.push_back(c.heading);
   EXPECT_EQ(headings, (std::vector<std::string>{"Data do Arquivo", "Hora do Arquivo", "Usu\xE1rio do Acesso",
                                                  "Data do Acesso", "Hora do Acesso"}));
-  EXPECT_EQ(spec.frozen, 2);
+  EXPECT_EQ(shown.frozen, 2);
   // Without the frame the usable screen is 1024 by 768.
-  EXPECT_EQ(spec.geometry.width, 1024 * 66 / 100);
-  EXPECT_EQ(spec.geometry.height, 768 * 46 / 100);
+  EXPECT_EQ(shown.geometry.width, 1024 * 66 / 100);
+  EXPECT_EQ(shown.geometry.height, 768 * 46 / 100);
 
   // Read only: the records are as they were.
   EXPECT_EQ(t.y0->reccount(), 3u);

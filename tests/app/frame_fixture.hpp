@@ -20,11 +20,11 @@ struct FrameFixture : zelto::testing::ScriptedCtx {
     frame.title = "ZeltoECF";
     frame.message_bar = true;
     screen.open_window(std::move(frame));
-    screen::WindowSpec spec;
-    spec.name = kSalesWindow;
-    spec.parent = kFrameWindow;
-    spec.geometry = {0, 0, 900, 650};
-    sales = &screen.open_window(std::move(spec));
+    screen::WindowSpec window;
+    window.name = kSalesWindow;
+    window.parent = kFrameWindow;
+    window.geometry = {0, 0, 900, 650};
+    sales = &screen.open_window(std::move(window));
     build_button_rows(ctx, *sales);
     return *sales;
   }
