@@ -3,6 +3,7 @@
 # printer.
 list(APPEND SALES_TEST_SOURCES
   items_checks_test.cpp
+  items_road_test.cpp
   items_screens_test.cpp
   items_sale_test.cpp
 )
