@@ -148,10 +148,40 @@ TEST(CashCommands, WhatTheMonitorLacksIsToldAndRefused) {
   }
 }
 
-TEST(CashCommands, TheDrawerOpens) {
+TEST(CashCommands, TheDrawerAndAManagementReport) {
   CashCtx t;
   ASSERT_TRUE(ecf::IMP_FISCAL(t.ctx, "GAVETA").ok);
   EXPECT_EQ(t.memory().drawer_openings, 1);
+  const int grg = t.memory().grg;
+  t.g.WTEXTO_TODO = runtime::padr("ABERTURA DO CAIXA", 48) + runtime::padr("=================", 48);
+  ASSERT_TRUE(ecf::IMP_FISCAL(t.ctx, "ABRE_CU_NAO_FISCAL").ok);
+  ASSERT_TRUE(ecf::IMP_FISCAL(t.ctx, "FECHA_CU_NAO_FISCAL").ok);
+  const auto m = t.memory();
+  EXPECT_EQ(m.grg, grg + 1);
+  EXPECT_EQ(m.doc.kind, sim::OpenDoc::None);
+  EXPECT_TRUE(t.roll_has({"ABERTURA DO CAIXA"}));
+  EXPECT_TRUE(t.roll_has({"================="}));
+}
+
+TEST(PrinterSettings, EachSettingReachesThePrinter) {
+  CashCtx t;
+  auto run = [&](const char* command) { return ecf::IMP_FISCAL(t.ctx, command).ok; };
+  ASSERT_TRUE(run("GR_TRUNCAMENTO"));
+  EXPECT_TRUE(t.memory().truncate);
+  ASSERT_TRUE(run("GR_ARREDONDAMENTO"));
+  EXPECT_FALSE(t.memory().truncate);
+  t.g.MOEDA = "US";
+  ASSERT_TRUE(run("GR_MOEDA"));
+  EXPECT_EQ(t.memory().currency, "US");
+  const bool summer = t.memory().summer_time;
+  ASSERT_TRUE(run("HORARIO_VERAO"));
+  EXPECT_NE(t.memory().summer_time, summer);
+  // An ISS rate: the flag goes as the text the entry reads.
+  t.g.WNOVA_ALIQ = "1500";
+  t.g.WISS_ICMS = Decimal(1);
+  ASSERT_TRUE(run("INC_ALIQUOTA"));
+  EXPECT_EQ(t.memory().rates.back(), (sim::TaxRate{1500, true}));
+  t.screen.expect_done();
 }
 
 }  // namespace
