@@ -5,6 +5,7 @@
 #include "cash/movement_records.hpp"
 #include "core/dialogs.hpp"
 #include "ecf/impresso.hpp"
+#include "platform/runtime/text.hpp"
 
 namespace zelto::cash {
 
@@ -13,6 +14,11 @@ bool RS_M10_BEM7(core::Ctx& ctx, int kind) {
   const bool supply = kind == kSupply;
   g.WA = supply ? "R" : "S";
   if (!app::G_PERMIS(ctx, supply ? "M103" : "M104")) return false;
+  // A movement outside an open cash period would be counted by no closing.
+  if (runtime::trim(g.WABERTCAIXA).empty()) {
+    core::G_ERRO(ctx, "Nao Existe nenhum caixa de usuario aberto");
+    return false;
+  }
   if (ecf::IMP_FISCAL(ctx, "JA_REDUCAO_Z").yes) return false;
 
   clear_movement_form(g);

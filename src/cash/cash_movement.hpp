@@ -6,8 +6,8 @@
 //   cash::RS_M10_BEM7(ctx, cash::kSupply);       // the cash window's "&Ressuprimento"
 //   cash::RS_M10_BEM7(ctx, cash::kWithdrawal);   // and its "&Sangria"
 //
-// The operator needs the right "M103" (supply) or "M104" (withdrawal); after
-// the day's Z nothing is done. The form shows again after a "no" to the
+// The operator needs the right "M103" (supply) or "M104" (withdrawal) and an
+// open cash period (WABERTCAIXA); after the day's Z nothing is done. The form shows again after a "no" to the
 // confirmation and after the printer refused the document, until the
 // operator leaves it with "ESC - Sair". A document printed is recorded: one
 // cash movement (MV, numbered from the counter NV C780), one record of the

@@ -195,23 +195,27 @@ TEST(CashMovement, OnlyMoneyIsTakenAsThePaymentType) {
   EXPECT_EQ(t.memory().day.totals.supplies, 500);
 }
 
-TEST(CashMovement, NothingWithoutTheRightOrAfterTheZ) {
+TEST(CashMovement, NothingWithoutTheRightOrAnOpenPeriodOrAfterTheZ) {
   struct Case {
     const char* what;
     int kind;
     bool revoke;
     bool z_done;
+    bool no_period;
     const char* message;
   };
   const Case cases[] = {
-      {"no right to supply", kSupply, true, false, "Este usuario nao tem permissao para acessar o modulo M103"},
-      {"no right to withdraw", kWithdrawal, true, false, "Este usuario nao tem permissao para acessar o modulo M104"},
-      {"the day's Z made", kWithdrawal, false, true, "Ja foi Efetuada a Reducao Z neste Movimento."},
+      {"no right to supply", kSupply, true, false, false, "Este usuario nao tem permissao para acessar o modulo M103"},
+      {"no right to withdraw", kWithdrawal, true, false, false,
+       "Este usuario nao tem permissao para acessar o modulo M104"},
+      {"no open cash period", kSupply, false, false, true, "Nao Existe nenhum caixa de usuario aberto"},
+      {"the day's Z made", kWithdrawal, false, true, false, "Ja foi Efetuada a Reducao Z neste Movimento."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     CashCtx t;
     if (c.revoke) t.g.VUSU = "CX2";
+    if (c.no_period) t.g.WABERTCAIXA = "";
     if (c.z_done) t.change([](sim::FiscalMemory& m) { m.zs.back().movement = sim::Date{2026, 12, 11}; });
     t.script().ok(c.message);
     EXPECT_FALSE(RS_M10_BEM7(t.ctx, c.kind));
