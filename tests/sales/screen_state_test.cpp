@@ -47,6 +47,30 @@ TEST(SalesScreen, PrinterNotUsableLeavesTheFreeKeysThatNeedItOut) {
   for (Key k : {Key::F2, Key::F4, Key::F5, Key::F9, Key::F10, Key::F11}) EXPECT_TRUE(w.bound(k)) << screen::key_name(k);
 }
 
+TEST(SalesScreen, TheFreeRowAndItsKeysBelongToTheFrame) {
+  CheckoutCtx fx;
+  std::vector<std::string> calls;
+  SalesHost host;
+  host.show_button_row = [&](core::Ctx&) { calls.push_back("show"); };
+  host.hide_button_row = [&](core::Ctx&) { calls.push_back("hide"); };
+  host.free_key = [&](core::Ctx&, int key) { calls.push_back("F" + std::to_string(key)); };
+  OLD_TELA_DE_VENDA(fx.ctx, host);
+  EXPECT_EQ(calls, std::vector<std::string>{"show"});
+  for (Key k : {Key::F4, Key::F9, Key::F11}) EXPECT_TRUE(fx.window().press(k));
+  EXPECT_EQ(calls, (std::vector<std::string>{"show", "F4", "F9", "F11"}));
+
+  fx.add_line(1, "00000001", "21.90", "1");
+  TELA_ITENS(fx.ctx);
+  EXPECT_EQ(calls.back(), "hide");
+  // F4 is the receipt's own key now, F11 is nobody's.
+  calls.clear();
+  fx.script().ok("Funcao nao disponivel nesta versao: ITEM_GENERICO");
+  EXPECT_TRUE(fx.window().press(Key::F4));
+  EXPECT_FALSE(fx.window().press(Key::F11));
+  EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(fx.script().empty());
+}
+
 TEST(SalesScreen, ReceiptStateShowsTheLast19LinesAndTheTotals) {
   Started fx;
   for (int n = 1; n <= 25; ++n) fx.add_line(n, "00000002", "0.33", "1");
