@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/startup_hooks.hpp"
+#include "ecf/core/session.hpp"
 #include "ecf/impresso.hpp"
 #include "sales/receipt_open.hpp"
 #include "sales/receipt_start.hpp"
@@ -43,6 +44,12 @@ std::vector<Refusal> refusals() {
          re.unlock();
        },
        {"A hora atual esta fora do caixa de 11/12/2026-06:00 ate 11/12/2026-09:00"}},
+      {"the day's Z already made",
+       [](Opening& fx) {
+         ecfsim::run_command(fx.dir.path(), ecfsim::Make::BE, ecfsim::CallKind::Command,
+                             [](ecfsim::Printer& p) { return p.z_reduction(); });
+       },
+       {"Ja foi Efetuada a Reducao Z neste Movimento."}},
       {"no daily record for today",
        [](Opening& fx) {
          xbase::Table& pd = fx.db.area("PD");
