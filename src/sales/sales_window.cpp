@@ -71,13 +71,13 @@ void add_list(Window& w, int x, int y, int width) {
 }
 
 void add_receipt_buttons(core::Ctx& ctx, Window& w, int x, int y) {
-  struct Spec {
+  struct ReceiptButton {
     const char* name;
     const char* caption;
     Key key;
     bool clickable;
   };
-  const Spec specs[] = {
+  const ReceiptButton receipt_buttons[] = {
       {names::kCashButton, "F3-DINHEIRO", Key::F3, true},
       {names::kAnyFormButton, "F5-DIVERSOS", Key::F5, true},
       {names::kCancelReceiptButton, "F6-Cancelar CUPOM", Key::F6, false},
@@ -85,7 +85,7 @@ void add_receipt_buttons(core::Ctx& ctx, Window& w, int x, int y) {
       {names::kItemTableButton, "F2-Tabela de Itens", Key::F2, true},
       {names::kLinesButton, "F12-Selecionados", Key::F12, true},
   };
-  for (const Spec& s : specs) {
+  for (const ReceiptButton& s : receipt_buttons) {
     screen::WindowButton b;
     b.name = s.name;
     b.caption = s.caption;
