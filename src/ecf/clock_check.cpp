@@ -24,13 +24,13 @@ long minutes_of(const Text& hhmm) { return std::atol(hhmm.substr(0, 2).c_str()) 
 void show_clocks(core::Ctx& ctx, const os::LocalTime& computer, const Date& printer_date, const Text& printer_time,
                  long difference) {
   ctx.screen.tone(900, core::ticks(3));
-  screen::FormSpec spec;
-  spec.title = "  -= ZeltoECF =-   Horario do ECF e do Computador em ERRO";
-  spec.notes = {"-> Computador .Data.: " + computer.date.text() + "   .Hora.: " + computer.hhmm(),
+  screen::FormSpec def;
+  def.title = "  -= ZeltoECF =-   Horario do ECF e do Computador em ERRO";
+  def.notes = {"-> Computador .Data.: " + computer.date.text() + "   .Hora.: " + computer.hhmm(),
                 "-> Impressora .Data.: " + printer_date.text() + " .Hora.: " + printer_time,
                 "=> Diferenca em Minutos..: " + std::to_string(difference)};
-  spec.buttons = {screen::FormButton{" OK ", [](screen::FormSession& f) { f.confirm(); }}};
-  screen::FormSession form(std::move(spec));
+  def.buttons = {screen::FormButton{" OK ", [](screen::FormSession& f) { f.confirm(); }}};
+  screen::FormSession form(std::move(def));
   ctx.screen.run_form(form);
 }
 
