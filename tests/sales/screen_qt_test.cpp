@@ -1,11 +1,15 @@
 // The sales screen on the real screen: the free banner at the start, the
-// receipt state's rows and totals once IO holds lines, and a receipt key
-// whose screen is not in this version telling so in a box.
+// receipt state's rows and totals once IO holds lines, a receipt key whose
+// screen is not in this version telling so in a box, and a barcode typed
+// into the entry row sold on the emulated printer.
 
 #include <QPushButton>
+#include <fstream>
+#include <iterator>
 
 #include "platform/screen/qt/qt_fixture.hpp"
 #include "platform/screen/qt/window_view.hpp"
+#include "platform/screen/qt/field_edit.hpp"
 #include "sales/sales_screen.hpp"
 #include "sales/sales_window.hpp"
 #include "screen_fixture.hpp"
@@ -76,6 +80,44 @@ TEST(QtSalesScreen, FreeThenReceiptStateAndAKeyNotInThisVersion) {
   fx.then(screen::qt::enter_on_box(" -= ZeltoECF =- ", "Funcao nao disponivel nesta versao: FECHA_CUPOM"));
   QTest::keyClick(&fx.view(), Qt::Key_F3);
   EXPECT_TRUE(fx.handlers.empty());
+}
+
+
+TEST(QtSalesScreen, ABarcodeTypedIntoTheEntryRowIsSoldAndShown) {
+  QtSales fx;
+  // The items' tax situation T18 leads to the printer's 18 % rate.
+  xbase::Table& ie = fx.db.area("IE");
+  ie.append_blank();
+  ie.put("C100", "T18");
+  ie.put("C107", "V");
+  ie.put("C478", "ICMS");
+  ie.put("C674", "T18");
+  ie.unlock();
+  xbase::Table& a1 = fx.db.area("A1");
+  a1.append_blank();
+  a1.put("C674", "T18");
+  a1.put("C678", "1800");
+  a1.unlock();
+  OLD_TELA_DE_VENDA(fx.ctx, {});
+  fx.view().sync();
+
+  screen::qt::FieldEdit* code = fx.view().input(0);
+  ASSERT_NE(code, nullptr);
+  QTest::keyClicks(code, "7891234567895");
+  QTest::keyClick(code, Qt::Key_Return);
+  fx.view().sync();
+  EXPECT_TRUE(fx.unexpected.empty());
+
+  xbase::Table& io = fx.db.area("IO");
+  io.go_top();
+  ASSERT_FALSE(io.eof());
+  EXPECT_EQ(io.text("C012"), "00000001");
+  EXPECT_EQ(fx.panel(cell_name(1, Cell::Total)).caption(), "     21.90");
+  EXPECT_EQ(fx.panel(names::kSubtotal).caption(), "     21.90");
+  EXPECT_FALSE(fx.panel(names::kBanner).isVisibleTo(&fx.view()));
+  std::ifstream roll(fx.dir.path() / "ecf_bobina.txt");
+  const std::string paper((std::istreambuf_iterator<char>(roll)), std::istreambuf_iterator<char>());
+  EXPECT_NE(paper.find("ARROZ TIPO 1"), std::string::npos);
 }
 
 }  // namespace
