@@ -204,6 +204,11 @@
   TEXT(WC_012, "") \
   TEXT(WC_022, "") \
   TEXT(WC_027, "") \
+  /* the closing's adjustment and change, and the recorded payment form */ \
+  TEXT(NTIDES, "D") \
+  TEXT(WVALORPERCENTUAL, "V") \
+  NUMBER(WTROCO, "0") \
+  TEXT(VCODIGMEIO, "") \
   /* the sales screen and its item entry: the receipt being sold */ \
   FLAG(WWPRI_ACESSO, false) \
   NUMBER(WTOTALITENS, "0") \

@@ -10,6 +10,7 @@
 #include "platform/runtime/text.hpp"
 #include "sales/amounts.hpp"
 #include "sales/item_entry.hpp"
+#include "sales/receipt_journal.hpp"
 #include "sales/sales_keys.hpp"
 #include "sales/sales_window.hpp"
 #include "tef/recovery.hpp"
@@ -118,6 +119,9 @@ void OLD_TELA_DE_VENDA(Ctx& ctx, const SalesHost& host) {
   ATIVA_KEYS(ctx);
   ctx.g.WWPRI_ACESSO = true;
   start_checks(ctx);
+  // Before the work tables are emptied: a receipt the printer closed while
+  // an earlier run died is recorded from them.
+  recover_unrecorded_receipt(ctx);
   empty_work_tables(ctx);
   ctx.g.WTOTALVALOR = Decimal(0);
   ctx.g.WTOTALITENS = Decimal(0);
