@@ -23,6 +23,7 @@ constexpr const char* kSettings[] = {
     "WC_027",      "WVALORPERCENTUAL",  "NTIDES",        "NDESC",               "VDESCRMEIO",
     "NPAGOD",      "NPAGOC",            "NPAGOT",        "VNUMSERIEIMPRESSORA", "WCOL",
     "WCAIXACODIG", "WABERTCAIXA",       "VUSU",          "NFORM",               "WGAVETA",
+    "W_NENTRADA",  "W_NTIPDOCU",
 };
 
 std::string hex(const std::string& s) {

@@ -1,4 +1,6 @@
 #include <stdexcept>
+#include <variant>
+#include <vector>
 
 #include "cash/movement_records.hpp"
 #include "core/dialogs.hpp"
@@ -277,23 +279,27 @@ bool movement_written(Ctx& ctx, const char* kind) {
   return false;
 }
 
-void append_cash_movements(Run& run) {
+struct CashAmount {
+  Decimal amount;
+  const char* kind;
+};
+
+void append_cash_movements(Run& run, const std::vector<CashAmount>& amounts) {
   Ctx& ctx = run.ctx;
   const core::Globals& g = ctx.g;
   const xbase::Table& ro = ctx.db.area("RO");
   const runtime::Date today = ctx.clock.now().date;
   const Text number = ro.text("C125");
-  const std::pair<const Decimal*, const char*> amounts[] = {{&g.NPAGOD, "DI"}, {&g.NPAGOC, "CH"}, {&g.NPAGOT, "TI"}};
   for (const auto& [amount, kind] : amounts) {
     const std::string step = std::string("MV:") + kind;
-    if (*amount <= Decimal(0) || run.done(step)) continue;
+    if (amount <= Decimal(0) || run.done(step)) continue;
     if (!(run.maybe_begun() && movement_written(ctx, kind))) {
       const Decimal movement = cash::next_movement_number(ctx);
       xbase::Table& mv = ctx.db.area("MV");
       mv.append_blank();
       mv.put("C096", today);
       mv.put("C091", "VENDA " + today.text() + " CUPOM " + number);
-      mv.put("C076", *amount);
+      mv.put("C076", amount);
       mv.put("C036", ro.text("C036"));
       mv.put("C037", ro.text("C037"));
       mv.put("C130", kind);
@@ -336,6 +342,46 @@ void append_instalments(Run& run) {
     }
     run.finished(step);
   }
+}
+
+// A setting the payment screen keeps, by name.
+Decimal number_setting(core::Globals& g, const char* name) {
+  const auto ref = g.find(name);
+  if (!ref) return Decimal(0);
+  if (auto* n = std::get_if<Decimal*>(&*ref)) return **n;
+  return Decimal(0);
+}
+Text text_setting(core::Globals& g, const char* name) {
+  const auto ref = g.find(name);
+  if (!ref) return Text();
+  if (auto* t = std::get_if<Text*>(&*ref)) return **t;
+  return Text();
+}
+
+// A credit sale whose instalments were not made still owes its amount: it
+// becomes one receivable due today rather than vanishing from the books.
+void append_single_receivable(Run& run, const Decimal& amount) {
+  Ctx& ctx = run.ctx;
+  if (amount <= Decimal(0) || run.done("CR:01")) return;
+  const xbase::Table& ro = ctx.db.area("RO");
+  xbase::Table& cr = ctx.db.area("CR");
+  cr.set_order(1);
+  const Text key = ro.text("C037") + ro.text("C123") + ro.text("C125") + ro.date("C402").dtos() + ro.text("C403");
+  if (!(run.maybe_begun() && cr.seek(key + "01"))) {
+    cr.append_blank();
+    for (const char* f : {"C037", "C123", "C125", "C129", "C403", "NUMERSERIE"}) cr.put(f, ro.text(f));
+    cr.put("C128", ro.date("C128"));
+    cr.put("C402", ro.date("C402"));
+    cr.put("C451", "01");
+    cr.put("C452", runtime::trim(runtime::str(runtime::val(ro.text("C125")), 12)));
+    cr.put("C130", text_setting(ctx.g, "W_NTIPDOCU"));
+    cr.put("C453", ctx.clock.now().date);
+    cr.put("C454", amount);
+    cr.put("C700", amount);
+    store::G_DESTRAVA(ctx, cr);
+    cr.commit();
+  }
+  run.finished("CR:01");
 }
 
 void empty_work_tables(Ctx& ctx) {
@@ -384,9 +430,16 @@ void record_closed_receipt(Ctx& ctx, char letter, const RecordingProbe& probe, c
   // Cash when the sale was cash, or when nothing asked about credit and no
   // instalment was made: a plain sale is money in the drawer.
   if (g.W_VISTA == "V" || (g.W_VISTA != "P" && !has_instalments(ctx))) {
-    append_cash_movements(run);
+    append_cash_movements(run, {{g.NPAGOD, "DI"}, {g.NPAGOC, "CH"}, {g.NPAGOT, "TI"}});
   } else {
-    append_instalments(run);
+    // The down payment is money taken now; the rest is owed.
+    const Decimal down = number_setting(g, "W_NENTRADA");
+    append_cash_movements(run, {{down, "DI"}});
+    if (has_instalments(ctx)) {
+      append_instalments(run);
+    } else {
+      append_single_receivable(run, g.WTOTALVALOR - down);
+    }
   }
   ctx.db.commit_all();
   empty_work_tables(ctx);

@@ -143,6 +143,21 @@ TEST(ReceiptRecording, APlainSaleIsCashACreditSaleItsInstalments) {
   EXPECT_EQ(t.count("P2"), 0);
 }
 
+TEST(ReceiptRecording, ACreditSaleWithoutInstalmentsStillOwesItsTotal) {
+  ReceiptCtx t;
+  t.paid_in_cash(d("100.00"), d("0"));
+  t.g.NPAGOD = Decimal(0);
+  t.g.W_VISTA = "P";
+  GR_CUPOM(t.ctx, 'D');
+  EXPECT_EQ(t.count("MV"), 0);
+  ASSERT_EQ(t.count("CR"), 1);
+  xbase::Table& cr = t.first("CR");
+  EXPECT_EQ(cr.text("C451"), "01");
+  EXPECT_EQ(cr.number("C700"), d("100.00"));
+  EXPECT_EQ(cr.date("C453"), t.clock.now().date);
+  EXPECT_EQ(cr.text("C125"), runtime::strzero(t.coo, 8));
+}
+
 TEST(ReceiptRecording, ACardPaymentWritesItsDocument) {
   ReceiptCtx t;
   t.paid_in_cash(d("40.88"), d("0"));
