@@ -96,6 +96,27 @@ TEST(RecordingCrash, KilledBetweenThePrintersCloseAndTheRecording) {
   EXPECT_EQ(t.first("Y2").text("C254"), "D   ");
 }
 
+TEST(RecordingCrash, TheSalesScreensStartFinishesTheRecordingBeforeEmptyingTheWorkTables) {
+  ReceiptCtx t;
+  t.paid_in_cash(d("100.00"), d("0"));
+  t.g.NPAGOD = Decimal(0);
+  t.g.W_VISTA = "P";
+  xbase::Table& p2 = t.db.area("P2");
+  for (int i = 0; i < 2; ++i) {
+    p2.append_blank();
+    p2.put("C451", runtime::strzero(Decimal(i + 1), 2));
+    p2.put("C700", d("50.00"));
+  }
+  ASSERT_TRUE(IMP_LAYOUT(t.ctx));
+  ASSERT_TRUE(record_killed_at(t, 'D', 1));
+  restart(t);
+  t.with_dialogs(recovered(t.coo), [&] { OLD_TELA_DE_VENDA(t.ctx, SalesHost{}); });
+  EXPECT_EQ(t.column("CR", "C451"), (std::vector<std::string>{"01", "02"})) << "the instalments were still there";
+  EXPECT_EQ(t.first("RO").text("C127"), "F");
+  EXPECT_EQ(t.count("P2"), 0);
+  EXPECT_FALSE(ReceiptJournal(t.ctx).exists());
+}
+
 TEST(RecordingCrash, ADiedCloseTheFirstStartChecksOnThePrinter) {
   // Killed after the journal named the receipt but before the printer was
   // asked: the receipt is still open there and nothing is recorded.
