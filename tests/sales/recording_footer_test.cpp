@@ -138,5 +138,31 @@ TEST(FooterLayout, TheFooterFieldsListClosesAndLeavesItsTableInOrder) {
   EXPECT_EQ(t.db.area("AM").order(), 1);
 }
 
+TEST(FooterLayout, ALayoutWithEntriesIsNotDeletedOneWithoutIs) {
+  ReceiptCtx t;
+  xbase::Table& to = t.db.area("TO");
+  for (const char* code : {"L01", "L02"}) {
+    to.append_blank();
+    to.put("C350", code);
+    to.put("C351", std::string("LAYOUT ") + code);
+    to.unlock();
+  }
+  to.flush();
+  t.add_layout_entry("L01", 1, 0, "M", "OBRIGADO");
+  const std::string confirm = "answer \"Confirma a Exclusao deste Layout ?     \" yes\n";
+  // The list by description: L01 first. Its deletion is refused; after a
+  // step down, L02 goes.
+  t.screen.script() = screen::scripted::Script::parse(
+      "type \"e\"\n" + confirm + "ok \"Nao pode excluir pois possui associado em Itens de Layouts.\"\n"
+      "press Down\ntype \"e\"\n" + confirm + "type \"f\"\n");
+  EXPECT_TRUE(M612(t.ctx));
+  t.screen.expect_done();
+  EXPECT_EQ(to.order(), 1);
+  std::vector<std::string> left;
+  for (to.go_top(); !to.eof(); to.skip())
+    if (!to.deleted()) left.push_back(trim(to.text("C350")));
+  EXPECT_EQ(left, (std::vector<std::string>{"L01"}));
+}
+
 }  // namespace
 }  // namespace zelto::sales::recording_testing
