@@ -189,6 +189,16 @@
   TEXT(W_TIPODOCUM, "  ") \
   NUMBER(W_NUMEVENCI, "0") \
   DATE(W_DATAVENCI) \
+  /* the closing's credit state of the form being paid */ \
+  TEXT(NFORMA, "D") \
+  TEXT(W_LEVISTA, "N") \
+  TEXT(W_LENRMES, "N") \
+  TEXT(W_NLEPRES, "N") \
+  NUMBER(W_NPRESTA, "0") \
+  NUMBER(W_NENTRADA, "0") \
+  TEXT(W_NTIPDOCU, "  ") \
+  NUMBER(W_NROMESP, "0") \
+  TEXT(W_LEMESEP, "S") \
   FLAG(AUTPLI, false) \
   TEXT(WRETLINE, "chr(13)+chr(10)") \
   NUMBER(NPAGOD, "0") \

@@ -5,6 +5,7 @@
 #include "app/startup.hpp"
 #include "core/dialogs.hpp"
 #include "core/run_guard.hpp"
+#include "sales/closing_screen.hpp"
 #include "sales/item_entry.hpp"
 #include "sales/sales_window.hpp"
 
@@ -61,6 +62,13 @@ std::function<void()> free_action(Ctx& ctx, const FreeKey& k) {
   });
 }
 
+// F3 and F5: the closing keeps the focus on its own fields once it starts.
+std::function<void()> closing_key(Ctx& ctx, char mode) {
+  return core::guarded(ctx, "FECHA_CUPOM", [&ctx, mode] {
+    if (!FECHA_CUPOM(ctx, mode) && !ctx.run.end_requested) focus_item_code(ctx);
+  });
+}
+
 void bind_f12(Ctx& ctx, screen::Window& w) {
   w.bind_key(Key::F12, key_action(ctx, "F12_ITENS_ATIVOS", [&ctx] { F12_ITENS_ATIVOS(ctx); }));
 }
@@ -94,9 +102,9 @@ void ATIVA_KEYS(Ctx& ctx) {
   screen::Window& w = sales_window(ctx);
   for (const char* b : kReceiptButtons) w.set_enabled(b, true);
   w.bind_key(Key::F2, placeholder(ctx, "M151"));
-  w.bind_key(Key::F3, placeholder(ctx, "FECHA_CUPOM"));
+  w.bind_key(Key::F3, closing_key(ctx, 'D'));
   w.bind_key(Key::F4, placeholder(ctx, "ITEM_GENERICO"));
-  w.bind_key(Key::F5, placeholder(ctx, "FECHA_CUPOM"));
+  w.bind_key(Key::F5, closing_key(ctx, 'T'));
   w.bind_key(Key::F6, placeholder(ctx, "CANCELA_BEM7"));
   bind_f12(ctx, w);
 }

@@ -77,8 +77,8 @@ TEST(QtSalesScreen, FreeThenReceiptStateAndAKeyNotInThisVersion) {
   EXPECT_TRUE(cash->isVisibleTo(&fx.view()));
   EXPECT_EQ(cash->text().toStdString(), "F3-DINHEIRO");
 
-  fx.then(screen::qt::enter_on_box(" -= ZeltoECF =- ", "Funcao nao disponivel nesta versao: FECHA_CUPOM"));
-  QTest::keyClick(&fx.view(), Qt::Key_F3);
+  fx.then(screen::qt::enter_on_box(" -= ZeltoECF =- ", "Funcao nao disponivel nesta versao: ITEM_GENERICO"));
+  QTest::keyClick(&fx.view(), Qt::Key_F4);
   EXPECT_TRUE(fx.handlers.empty());
 }
 

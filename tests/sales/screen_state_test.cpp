@@ -156,8 +156,8 @@ TEST(SalesScreen, AReceiptKeyWhoseScreenIsNotHereSaysSo) {
   Started fx;
   fx.add_line(1, "00000001", "21.90", "1");
   TELA_ITENS(fx.ctx);
-  fx.script().ok("Funcao nao disponivel nesta versao: FECHA_CUPOM");
-  EXPECT_TRUE(fx.window().press(Key::F3));
+  fx.script().ok("Funcao nao disponivel nesta versao: ITEM_GENERICO");
+  EXPECT_TRUE(fx.window().press(Key::F4));
   EXPECT_TRUE(fx.script().empty());
 }
 
