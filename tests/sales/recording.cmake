@@ -7,6 +7,7 @@ zelto_test(NAME sales_recording_tests
     recording_footer_test.cpp
     recording_cash_test.cpp
     recording_crash_test.cpp
+    recording_credit_test.cpp
   DEPS zelto_sales zelto_screen_scripted zelto_ecfsim_core
   LABELS sales)
 target_compile_definitions(sales_recording_tests PRIVATE
