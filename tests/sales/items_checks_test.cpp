@@ -16,18 +16,8 @@ namespace {
 
 core::Globals scale_settings() {
   core::Globals g;
-  g.W__CODBAR_BALANCA = "S";
-  g.W_PRI_BALANCA = "2";
+  scale_labels_on(g);
   g.W_ULT_BALANCA = "9";
-  g.W_CUL_BALANCA = "N";
-  g.W_IPE_BALANCA = Decimal(8);
-  g.W_FPE_BALANCA = Decimal(5);
-  g.W_IQU_BALANCA = Decimal(2);
-  g.W_FQU_BALANCA = Decimal(6);
-  g.W_IPEQUANT = Decimal(1);
-  g.W_FPEQUANT = Decimal(2);
-  g.W_IP2QUANT = Decimal(3);
-  g.W_FP2QUANT = Decimal(3);
   return g;
 }
 

@@ -33,6 +33,22 @@ inline std::string ean13(const std::string& twelve) {
   return twelve + static_cast<char>('0' + (10 - sum % 10) % 10);
 }
 
+// Scale labels on, with the positions of a label's parts the sales tests
+// print their labels with.
+inline void scale_labels_on(core::Globals& g) {
+  g.W__CODBAR_BALANCA = "S";
+  g.W_PRI_BALANCA = "2";
+  g.W_CUL_BALANCA = "N";
+  g.W_IPE_BALANCA = Decimal(8);
+  g.W_FPE_BALANCA = Decimal(5);
+  g.W_IQU_BALANCA = Decimal(2);
+  g.W_FQU_BALANCA = Decimal(6);
+  g.W_IPEQUANT = Decimal(1);
+  g.W_FPEQUANT = Decimal(2);
+  g.W_IP2QUANT = Decimal(3);
+  g.W_FP2QUANT = Decimal(3);
+}
+
 struct TestItem {
   const char* code;
   const char* description;

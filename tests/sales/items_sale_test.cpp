@@ -21,20 +21,6 @@ constexpr const char* kNumberUnread =
     "O Cupom foi aberto na impressora, mas nao foi possivel ler o seu numero (COO/CCF). Nenhum item sera "
     "registrado ate que o numero seja lido ou o Cupom seja cancelado.";
 
-void scale_labels_on(core::Globals& g) {
-  g.W__CODBAR_BALANCA = "S";
-  g.W_PRI_BALANCA = "2";
-  g.W_CUL_BALANCA = "N";
-  g.W_IPE_BALANCA = Decimal(8);
-  g.W_FPE_BALANCA = Decimal(5);
-  g.W_IQU_BALANCA = Decimal(2);
-  g.W_FQU_BALANCA = Decimal(6);
-  g.W_IPEQUANT = Decimal(1);
-  g.W_FPEQUANT = Decimal(2);
-  g.W_IP2QUANT = Decimal(3);
-  g.W_FP2QUANT = Decimal(3);
-}
-
 TEST(ItemSale, BarcodeCodeQuantityAndScaleLabelAgreeWithThePaperAndTheRecords) {
   ItemsCtx t(scale_labels_on);
   t.play("type \"" + kRice + "\"\npress Enter\n"  // a scan sells one at once
